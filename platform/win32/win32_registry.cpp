@@ -1,0 +1,204 @@
+#include "platform/win32/win32_registry.h"
+
+#include <windows.h>
+
+#include "platform/errors.h"
+
+namespace platform {
+namespace {
+
+HKEY rootHandle(RegistryRoot root) {
+    return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+std::wstring systemMessage(LSTATUS status) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length > 0 ? std::wstring(buffer, length) : L"error " + std::to_wstring(status);
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+[[noreturn]] void fail(const std::wstring& what, LSTATUS status) {
+    throw RegistryError(what + L": " + systemMessage(status));
+}
+
+class Win32RegistryKey : public RegistryKey {
+public:
+    Win32RegistryKey(HKEY handle, std::wstring name) : handle_(handle), name_(std::move(name)) {}
+    ~Win32RegistryKey() override {
+        if (handle_ != nullptr) {
+            RegCloseKey(handle_);
+        }
+    }
+
+    std::wstring readString(const std::wstring& name) override {
+        const auto value = readValue(name);
+        if (!value) {
+            return L"";
+        }
+        if (value->type != kRegString && value->type != kRegExpandString) {
+            throw RegistryError(L"Invalid data type for '" + name + L"'");
+        }
+        return value->text();
+    }
+
+    void writeString(const std::wstring& name, const std::wstring& value) override {
+        writeValue(name, RegistryValue::ofString(value));
+    }
+
+    bool hasValue(const std::wstring& name) override {
+        return RegQueryValueExW(live(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+               ERROR_SUCCESS;
+    }
+
+    bool deleteValue(const std::wstring& name) override {
+        const LSTATUS status = RegDeleteValueW(live(), name.c_str());
+        if (status == ERROR_FILE_NOT_FOUND) {
+            return false;
+        }
+        if (status != ERROR_SUCCESS) {
+            fail(L"Failed to delete " + name_ + L"\\" + name, status);
+        }
+        return true;
+    }
+
+    std::vector<std::wstring> valueNames() override {
+        return enumerate([this](DWORD index, wchar_t* buffer, DWORD* length) {
+            return RegEnumValueW(live(), index, buffer, length, nullptr, nullptr, nullptr, nullptr);
+        });
+    }
+
+    std::vector<std::wstring> subkeyNames() override {
+        return enumerate([this](DWORD index, wchar_t* buffer, DWORD* length) {
+            return RegEnumKeyExW(live(), index, buffer, length, nullptr, nullptr, nullptr, nullptr);
+        });
+    }
+
+    std::optional<RegistryValue> readValue(const std::wstring& name) override {
+        // The value may grow between the size query and the read: ask again then.
+        for (;;) {
+            DWORD type = 0;
+            DWORD size = 0;
+            LSTATUS status = RegQueryValueExW(live(), name.c_str(), nullptr, &type, nullptr, &size);
+            if (status == ERROR_FILE_NOT_FOUND) {
+                return std::nullopt;
+            }
+            if (status != ERROR_SUCCESS) {
+                fail(L"Failed to read " + name_ + L"\\" + name, status);
+            }
+            RegistryValue value;
+            value.type = type;
+            value.data.resize(size);
+            status = RegQueryValueExW(live(), name.c_str(), nullptr, &type, value.data.data(), &size);
+            if (status == ERROR_MORE_DATA) {
+                continue;
+            }
+            if (status != ERROR_SUCCESS) {
+                fail(L"Failed to read " + name_ + L"\\" + name, status);
+            }
+            value.data.resize(size);
+            value.type = type;
+            return value;
+        }
+    }
+
+    void writeValue(const std::wstring& name, const RegistryValue& value) override {
+        const LSTATUS status =
+            RegSetValueExW(live(), name.c_str(), 0, value.type, value.data.data(),
+                           static_cast<DWORD>(value.data.size()));
+        if (status != ERROR_SUCCESS) {
+            fail(L"Failed to set data for '" + name + L"'", status);
+        }
+    }
+
+    void close() override {
+        const LSTATUS flushed = RegFlushKey(live());
+        RegCloseKey(handle_);
+        handle_ = nullptr;
+        if (flushed != ERROR_SUCCESS) {
+            fail(L"Failed to flush " + name_, flushed);
+        }
+    }
+
+private:
+    HKEY live() const {
+        if (handle_ == nullptr) {
+            throw RegistryError(L"Key " + name_ + L" is closed");
+        }
+        return handle_;
+    }
+
+    template <typename Enumerator>
+    std::vector<std::wstring> enumerate(Enumerator next) {
+        std::vector<std::wstring> names;
+        std::wstring buffer(16384, L'\0');  // the longest name the registry allows
+        for (DWORD index = 0;; ++index) {
+            DWORD length = static_cast<DWORD>(buffer.size());
+            const LSTATUS status = next(index, buffer.data(), &length);
+            if (status == ERROR_NO_MORE_ITEMS) {
+                return names;
+            }
+            if (status != ERROR_SUCCESS) {
+                fail(L"Failed to list " + name_, status);
+            }
+            names.emplace_back(buffer.data(), length);
+        }
+    }
+
+    HKEY handle_;
+    std::wstring name_;
+};
+
+std::wstring keyName(RegistryRoot root, const std::wstring& path) {
+    return rootName(root) + (path.empty() ? L"" : L"\\" + path);
+}
+
+}  // namespace
+
+std::unique_ptr<RegistryKey> Win32Registry::open(RegistryRoot root, const std::wstring& path) {
+    HKEY handle = nullptr;
+    LSTATUS status = RegOpenKeyExW(rootHandle(root), path.c_str(), 0, KEY_READ | KEY_WRITE, &handle);
+    if (status == ERROR_ACCESS_DENIED) {
+        status = RegOpenKeyExW(rootHandle(root), path.c_str(), 0, KEY_READ, &handle);
+    }
+    if (status == ERROR_FILE_NOT_FOUND) {
+        return nullptr;
+    }
+    if (status != ERROR_SUCCESS) {
+        fail(L"Failed to open " + keyName(root, path), status);
+    }
+    return std::make_unique<Win32RegistryKey>(handle, keyName(root, path));
+}
+
+std::unique_ptr<RegistryKey> Win32Registry::create(RegistryRoot root, const std::wstring& path) {
+    HKEY handle = nullptr;
+    const LSTATUS status =
+        RegCreateKeyExW(rootHandle(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_READ | KEY_WRITE, nullptr, &handle, nullptr);
+    if (status != ERROR_SUCCESS) {
+        fail(L"Failed to create " + keyName(root, path), status);
+    }
+    return std::make_unique<Win32RegistryKey>(handle, keyName(root, path));
+}
+
+bool Win32Registry::deleteKey(RegistryRoot root, const std::wstring& path) {
+    if (path.empty()) {
+        return false;
+    }
+    const LSTATUS status = RegDeleteTreeW(rootHandle(root), path.c_str());
+    if (status == ERROR_FILE_NOT_FOUND) {
+        return false;
+    }
+    if (status != ERROR_SUCCESS) {
+        fail(L"Failed to delete " + keyName(root, path), status);
+    }
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// The two notations of a keystroke macro: the displayed one the user edits
+// ("{Ctrl-Dn}c{Ctrl-Up}") and the stored one the driver plays ("{<}c{~<}"), the
+// symbol scan they share, and the names of keys as the capture editor records
+// them.
+namespace setup {
+
+// Where the converters report a problem: the window shows a message box, the
+// command-line tool prints to stderr. After a report the converter returns "".
+class MacroReporter {
+public:
+    virtual ~MacroReporter() = default;
+    virtual void report(const std::wstring& message) = 0;
+};
+
+// Display notation to stored notation, and back.
+std::wstring MacroToRegistry(const std::wstring& display, MacroReporter& reporter);
+std::wstring MacroFromRegistry(const std::wstring& stored, MacroReporter& reporter);
+
+// The symbol scan on display text; positions are 1-based.
+// The position just after the symbol that contains position n (length + 2 when
+// the text ends first).
+int SymbolEndAfter(const std::wstring& text, int n);
+// The last position up to n at which a symbol ends (0 when none).
+int SymbolStartBefore(const std::wstring& text, int n);
+
+}  // namespace setup

@@ -1,0 +1,153 @@
+#include "platform/reg_file.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/memory/memory_registry.h"
+#include "platform/text.h"
+
+namespace platform {
+namespace {
+
+const std::wstring kOrvane = L"SOFTWARE\\Orvane";
+
+std::wstring valueOf(MemoryRegistry& registry, const std::wstring& path, const std::wstring& name) {
+    return registry.value(RegistryRoot::LocalMachine, path, name).value_or(L"<missing>");
+}
+
+TEST(RegFileImport, ReadsBothHeadersAndEscapes) {
+    for (const std::wstring header : {L"REGEDIT4", L"Windows Registry Editor Version 5.00"}) {
+        SCOPED_TRACE(toUtf8(header));
+        MemoryRegistry registry;
+        const auto problems = importRegText(
+            registry, header +
+                          L"\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\r\n"
+                          L"\"Orvane Directory\"=\"C:\\\\Orvane\"\r\n"
+                          L"\"Quote\"=\"a\\\"b\"\r\n");
+        EXPECT_TRUE(problems.empty());
+        EXPECT_EQ(valueOf(registry, kOrvane, L"Orvane Directory"), L"C:\\Orvane");
+        EXPECT_EQ(valueOf(registry, kOrvane, L"Quote"), L"a\"b");
+    }
+}
+
+TEST(RegFileImport, JoinsContinuedHexLines) {
+    MemoryRegistry registry;
+    importRegText(registry,
+                  L"Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\n"
+                  L"\"Bytes\"=hex:01,02,\\\n  03,04\n");
+    auto key = registry.open(RegistryRoot::LocalMachine, kOrvane);
+    EXPECT_EQ(key->readValue(L"Bytes")->data, (std::vector<uint8_t>{1, 2, 3, 4}));
+}
+
+TEST(RegFileImport, Regedit4TextValuesAreEightBit) {
+    MemoryRegistry registry;
+    importRegText(registry,
+                  L"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\n\"Path\"=hex(2):25,41,25,00\n");
+    EXPECT_EQ(valueOf(registry, kOrvane, L"Path"), L"%A%");
+}
+
+TEST(RegFileImport, DeletesValuesAndKeys) {
+    MemoryRegistry registry;
+    importRegText(registry,
+                  L"REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane\\Gone]\n\"a\"=\"1\"\n"
+                  L"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\n\"x\"=\"1\"\n\"y\"=\"2\"\n");
+    importRegText(registry,
+                  L"REGEDIT4\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane\\Gone]\n"
+                  L"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\n\"x\"=-\n");
+    EXPECT_EQ(registry.open(RegistryRoot::LocalMachine, kOrvane + L"\\Gone"), nullptr);
+    EXPECT_EQ(valueOf(registry, kOrvane, L"x"), L"<missing>");
+    EXPECT_EQ(valueOf(registry, kOrvane, L"y"), L"2");
+}
+
+TEST(RegFileImport, ReportsBadLinesWithTheirNumbersAndKeepsTheRest) {
+    MemoryRegistry registry;
+    const auto problems = importRegText(registry,
+                                        L"REGEDIT4\n"
+                                        L"\"early\"=\"no key yet\"\n"
+                                        L"[HKEY_CLASSES_ROOT\\x]\n"
+                                        L"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\n"
+                                        L"\"bad\"=dword:xyz\n"
+                                        L"\"open\"=\"unterminated\n"
+                                        L"garbage\n"
+                                        L"\"good\"=\"kept\"\n");
+    ASSERT_EQ(problems.size(), 5u);
+    EXPECT_EQ(problems[0].line, 2);
+    EXPECT_EQ(problems[1].line, 3);
+    EXPECT_EQ(problems[2].line, 5);
+    EXPECT_EQ(problems[3].line, 6);
+    EXPECT_EQ(problems[4].line, 7);
+    EXPECT_EQ(valueOf(registry, kOrvane, L"good"), L"kept");
+}
+
+TEST(RegFileImport, RefusesTextWithoutAHeader) {
+    MemoryRegistry registry;
+    const auto problems =
+        importRegText(registry, L"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\n\"x\"=\"1\"\n");
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(registry.open(RegistryRoot::LocalMachine, kOrvane), nullptr);
+}
+
+TEST(RegFileDecode, RecognisesTheThreeEncodings) {
+    EXPECT_EQ(decodeRegFile(std::string("\xFF\xFE" "R\0E\0", 6)), L"RE");
+    EXPECT_EQ(decodeRegFile("\xEF\xBB\xBF" "caf\xC3\xA9"), L"caf\u00e9");
+    EXPECT_EQ(decodeRegFile("caf\xE9"), L"caf\u00e9") << "not UTF-8: taken as Latin-1";
+}
+
+TEST(RegFileExport, WritesWhatRegeditWrites) {
+    MemoryRegistry registry;
+    auto key = registry.create(RegistryRoot::LocalMachine, kOrvane);
+    key->writeString(L"b", L"C:\\x \"y\"");
+    key->writeString(L"A", L"first");
+    RegistryValue number;
+    number.type = kRegDword;
+    number.data = {0x2a, 0, 0, 0};
+    key->writeValue(L"n", number);
+    registry.create(RegistryRoot::LocalMachine, kOrvane + L"\\MiceFound")
+        ->writeString(L"MiceFound", L"00a002");
+    EXPECT_EQ(exportRegText(registry, RegistryRoot::LocalMachine, kOrvane, RegFormat::Regedit5),
+              L"Windows Registry Editor Version 5.00\r\n\r\n"
+              L"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\r\n"
+              L"\"A\"=\"first\"\r\n"
+              L"\"b\"=\"C:\\\\x \\\"y\\\"\"\r\n"
+              L"\"n\"=dword:0000002a\r\n\r\n"
+              L"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane\\MiceFound]\r\n"
+              L"\"MiceFound\"=\"00a002\"\r\n\r\n");
+    EXPECT_EQ(exportRegText(registry, RegistryRoot::LocalMachine, L"SOFTWARE\\None",
+                            RegFormat::Regedit5),
+              L"");
+}
+
+TEST(RegFileExport, StringsWithLineBreaksRoundTripAsHex) {
+    MemoryRegistry registry;
+    registry.create(RegistryRoot::LocalMachine, kOrvane)->writeString(L"multi", L"a\r\nb");
+    const auto text = exportRegText(registry, RegistryRoot::LocalMachine, kOrvane, RegFormat::Regedit5);
+    EXPECT_NE(text.find(L"\"multi\"=hex(1):"), std::wstring::npos);
+    MemoryRegistry copy;
+    ASSERT_TRUE(importRegText(copy, text).empty());
+    EXPECT_EQ(valueOf(copy, kOrvane, L"multi"), L"a\r\nb");
+}
+
+TEST(RegFileExport, LongHexWrapsAndReadsBack) {
+    MemoryRegistry registry;
+    RegistryValue blob;
+    blob.type = kRegBinary;
+    for (int i = 0; i < 200; ++i) {
+        blob.data.push_back(static_cast<uint8_t>(i));
+    }
+    registry.create(RegistryRoot::LocalMachine, kOrvane)->writeValue(L"blob", blob);
+    const auto text = exportRegText(registry, RegistryRoot::LocalMachine, kOrvane, RegFormat::Regedit4);
+    for (const auto& line : {text.substr(0, text.find(L"\r\n"))}) {
+        EXPECT_LE(line.size(), 80u);
+    }
+    MemoryRegistry copy;
+    ASSERT_TRUE(importRegText(copy, text).empty());
+    EXPECT_EQ(copy.open(RegistryRoot::LocalMachine, kOrvane)->readValue(L"blob"), blob);
+}
+
+TEST(RegFileEncode, Version5IsUtf16WithByteOrderMark) {
+    const auto bytes = encodeRegFile(L"R\u00e9", RegFormat::Regedit5);
+    EXPECT_EQ(bytes, std::string("\xFF\xFE" "R\0\xE9\0", 6));
+    EXPECT_EQ(decodeRegFile(bytes), L"R\u00e9");
+}
+
+}  // namespace
+}  // namespace platform
