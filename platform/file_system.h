@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,5 +34,15 @@ public:
     // nullptr when the file cannot be opened.
     virtual std::unique_ptr<ByteReader> openRead(const std::wstring& path) = 0;
 };
+
+// The whole file, or nothing when it cannot be opened. For small files only.
+std::optional<std::string> readWholeFile(FileSystem& files, const std::wstring& path);
+
+// directory + "\" + name, without doubling a separator the directory ends with.
+std::wstring joinPath(const std::wstring& directory, const std::wstring& name);
+
+// Orders names as the listings do: without regard to case, and names that differ
+// only in case in a fixed order, so that every listing comes out the same.
+void sortNamesWithoutCase(std::vector<std::wstring>& names);
 
 }  // namespace platform

@@ -64,8 +64,12 @@ void appendUtf8(std::string& out, char32_t code) {
     }
 }
 
-bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool isHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // Case pairs the program needs beyond ASCII: Latin-1, Greek and Cyrillic letters,
 // where upper and lower case lie a fixed distance apart.
@@ -205,9 +209,17 @@ std::wstring toLower(std::wstring_view text) {
     return out;
 }
 
-std::optional<int> parseDecimal(std::wstring_view text) { return parseInBase(text, 10); }
+std::wstring part(const std::wstring& text, size_t start, size_t count) {
+    return start >= text.size() ? std::wstring() : text.substr(start, count);
+}
 
-std::optional<int> parseHex(std::wstring_view text) { return parseInBase(text, 16); }
+std::optional<int> parseDecimal(std::wstring_view text) {
+    return parseInBase(text, 10);
+}
+
+std::optional<int> parseHex(std::wstring_view text) {
+    return parseInBase(text, 16);
+}
 
 std::wstring zeroPadded(int value, int width) {
     if (value < 0) {

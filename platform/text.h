@@ -23,6 +23,10 @@ std::wstring trim(std::wstring_view text);
 std::wstring toUpper(std::wstring_view text);
 std::wstring toLower(std::wstring_view text);
 
+// Up to count characters from start (0-based); only the part that exists, so
+// stored text of any length can be cut without checking it first.
+std::wstring part(const std::wstring& text, size_t start, size_t count = std::wstring::npos);
+
 // Strict conversions: every character must be a digit of the base; no sign, no
 // blanks, no prefix. An empty text is no number. Values beyond int are rejected.
 std::optional<int> parseDecimal(std::wstring_view text);

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The two notations of a keystroke macro: the displayed one the user edits
-// ("{Ctrl-Dn}c{Ctrl-Up}") and the stored one the driver plays ("{<}c{~<}"), the
-// symbol scan they share, and the names of keys as the capture editor records
-// them.
+// ("{Ctrl-Dn}c{Ctrl-Up}") and the stored one the driver plays ("{<}c{~<}"), and
+// the symbol scan they share. The names of keys as the capture editor records
+// them are in key_name.h.
 namespace setup {
 
 // Where the converters report a problem: the window shows a message box, the
@@ -15,6 +16,9 @@ public:
     virtual ~MacroReporter() = default;
     virtual void report(const std::wstring& message) = 0;
 };
+
+// The mark before a displayed key name pressed with Shift held ("{Sh-Tab}").
+inline constexpr std::wstring_view kShiftMark = L"Sh-";
 
 // Display notation to stored notation, and back.
 std::wstring MacroToRegistry(const std::wstring& display, MacroReporter& reporter);

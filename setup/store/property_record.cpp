@@ -4,13 +4,13 @@
 
 #include "platform/errors.h"
 #include "platform/text.h"
+#include "setup/store/device_key.h"
 
 namespace setup {
 namespace {
 
 constexpr int kNumberWidth = 3;
 constexpr int kLargestNumber = 999;
-constexpr size_t kDeviceKeyLength = 6;
 
 // Walks a record from its first character, reading fields in order.
 class RecordReader {
@@ -20,7 +20,8 @@ public:
     int number(const wchar_t* field) {
         const int start = position();
         const auto digits = take(kNumberWidth);
-        const auto value = digits.size() == kNumberWidth ? platform::parseDecimal(digits) : std::nullopt;
+        const auto value =
+            digits.size() == kNumberWidth ? platform::parseDecimal(digits) : std::nullopt;
         if (!value) {
             throw platform::ConversionError(field, start, digits);
         }
@@ -51,8 +52,8 @@ class RecordWriter {
 public:
     void number(const wchar_t* field, int value) {
         if (value < 0 || value > kLargestNumber) {
-            throw platform::Error(std::wstring(L"Value ") + std::to_wstring(value) + L" of " + field +
-                                  L" does not fit a record");
+            throw platform::Error(std::wstring(L"Value ") + std::to_wstring(value) + L" of " +
+                                  field + L" does not fit a record");
         }
         text_ += platform::zeroPadded(value, kNumberWidth);
     }
@@ -67,15 +68,17 @@ private:
 };
 
 auto fields(const PropertyInfo& p) {
-    return std::tie(p.applicationNameLength, p.applicationName, p.buttonPosition, p.doubleClickSpeed,
-                    p.reserved1, p.cursorSpeed1, p.cursorSpeed2, p.acceleration, p.reserved2,
-                    p.trailLength, p.reserved3, p.reserved4, p.reserved5, p.schemeNameLength,
-                    p.schemeName);
+    return std::tie(p.applicationNameLength, p.applicationName, p.buttonPosition,
+                    p.doubleClickSpeed, p.reserved1, p.cursorSpeed1, p.cursorSpeed2, p.acceleration,
+                    p.reserved2, p.trailLength, p.reserved3, p.reserved4, p.reserved5,
+                    p.schemeNameLength, p.schemeName);
 }
 
 }  // namespace
 
-bool PropertyInfo::operator==(const PropertyInfo& other) const { return fields(*this) == fields(other); }
+bool PropertyInfo::operator==(const PropertyInfo& other) const {
+    return fields(*this) == fields(other);
+}
 
 void parsePropertyRecord(const std::wstring& record, PropertyInfo& info) {
     RecordReader reader(record);
@@ -125,12 +128,10 @@ std::wstring buildPropertyRecord(const PropertyInfo& info) {
 }
 
 std::wstring storedApplicationName(const std::wstring& value) {
-    if (value.size() <= kDeviceKeyLength) {
-        return L"";
-    }
-    const auto length = platform::parseDecimal(value.substr(kDeviceKeyLength, kNumberWidth)).value_or(0);
-    const size_t nameStart = kDeviceKeyLength + kNumberWidth;
-    return nameStart >= value.size() ? L"" : value.substr(nameStart, static_cast<size_t>(length));
+    const auto length =
+        platform::parseDecimal(platform::part(value, kDeviceKeyLength, kNumberWidth));
+    return platform::part(value, kDeviceKeyLength + kNumberWidth,
+                          static_cast<size_t>(length.value_or(0)));
 }
 
 }  // namespace setup

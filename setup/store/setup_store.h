@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/registry.h"
+#include "setup/device_list.h"
+#include "setup/store/record_store.h"
+
+// Finding, creating and writing the record of one device and application: the
+// registry side of loading a setup, the live update and Apply.
+namespace setup {
+
+struct LoadedRecord {
+    std::wstring recordText;  // the record without its device key
+    std::wstring actionText;
+    // The device's records found by the scan, in number order.
+    std::vector<StoredRecord> deviceRecords;
+};
+
+// The record of device for applicationName ("" means "GENERAL"), created when
+// the device or the application has none yet:
+// - an empty store gets P001 with the device's default record (the two-button
+//   one for two buttons or fewer) and an empty A001, and that record is edited;
+// - a missing "GENERAL" record is made from the four-button default;
+// - a missing named application's record is the four-button default under that
+//   name.
+// New records go under the first free number. Of several records of the device
+// and application, the highest numbered is the one edited. The key is closed
+// with its writes flushed; a missing Properties key raises RegistryError.
+LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& device,
+                              const std::wstring& applicationName);
+
+// Writes recordText under the P value of the device and application (the
+// existing one, or the first free number) and actionText under the A value of
+// the same number, the P value first, then closes the key with the writes
+// flushed. Returns the slot written.
+RecordSlot storeDeviceRecord(platform::Registry& registry, const std::wstring& deviceKey,
+                             const std::wstring& applicationName, const std::wstring& recordText,
+                             const std::wstring& actionText);
+
+}  // namespace setup

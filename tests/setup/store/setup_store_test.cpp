@@ -1,0 +1,125 @@
+#include "setup/store/setup_store.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/errors.h"
+#include "platform/memory/memory_registry.h"
+#include "setup/store/property_record.h"
+#include "setup/store/registry_layout.h"
+
+namespace setup {
+namespace {
+
+using platform::MemoryRegistry;
+
+const std::wstring kWord =
+    L"008WORD.EXE002001003004005005009009002005000005005005016Windows Standard";
+
+class SetupStore : public ::testing::Test {
+protected:
+    void SetUp() override { registry_.create(kDriverRoot, kPropertiesKey)->close(); }
+    void store(const std::wstring& name, const std::wstring& value) {
+        registry_.open(kDriverRoot, kPropertiesKey)->writeString(name, value);
+    }
+    std::optional<std::wstring> stored(const std::wstring& name) {
+        return registry_.value(kDriverRoot, kPropertiesKey, name);
+    }
+    MouseInfo device(int code, int port, int buttons) { return {0, port, code, buttons, L""}; }
+    MemoryRegistry registry_;
+};
+
+TEST_F(SetupStore, FirstUseWritesTheTwoButtonDefaultForATwoButtonDevice) {
+    const auto loaded = loadDeviceRecord(registry_, device(0x3F2, 1, 2), L"");
+    EXPECT_EQ(stored(L"P001"), L"3f2001" + kTwoButtonDefaultRecord);
+    EXPECT_EQ(stored(L"A001"), L"");
+    EXPECT_EQ(loaded.recordText, kTwoButtonDefaultRecord);
+    EXPECT_EQ(loaded.actionText, L"");
+    EXPECT_FALSE(stored(L"P002").has_value());
+}
+
+TEST_F(SetupStore, FirstUseForANamedApplicationStillWritesTheGeneralDefault) {
+    const auto loaded = loadDeviceRecord(registry_, device(0x00A, 2, 4), L"WORD.EXE");
+    EXPECT_EQ(stored(L"P001"), L"00a002" + kDefaultRecord);
+    EXPECT_EQ(loaded.recordText, kDefaultRecord);
+    EXPECT_FALSE(stored(L"P002").has_value());
+}
+
+TEST_F(SetupStore, AMissingGeneralRecordIsMadeFromTheFourButtonDefault) {
+    store(L"P001", L"3f2001" + kWord);
+    store(L"A001", L"080004");
+    const auto loaded = loadDeviceRecord(registry_, device(0x3F2, 1, 2), L"GENERAL");
+    EXPECT_EQ(stored(L"P002"), L"3f2001" + kDefaultRecord)
+        << "four buttons whatever the device has";
+    EXPECT_EQ(stored(L"A002"), L"");
+    EXPECT_EQ(loaded.recordText, kDefaultRecord);
+    EXPECT_EQ(loaded.deviceRecords.size(), 1u);
+}
+
+TEST_F(SetupStore, ANewApplicationStartsFromTheDefaultUnderItsOwnName) {
+    store(L"P001", L"3f2001" + kDefaultRecord);
+    const auto loaded = loadDeviceRecord(registry_, device(0x3F2, 1, 3), L"word.exe");
+    EXPECT_EQ(loaded.recordText,
+              L"008word.exe001002003004005005007007001005000005005005016Windows Standard")
+        << "names differ in case: a new record, not WORD.EXE's";
+    EXPECT_EQ(stored(L"P002"), L"3f2001" + loaded.recordText);
+}
+
+TEST_F(SetupStore, TheHighestNumberedRecordOfTheApplicationIsEditedWithItsActions) {
+    store(L"P001", L"3f2001" + kWord);
+    store(L"A001", L"080004");
+    store(L"P002", L"00a002" + kWord);
+    store(L"P003", L"302001" + kWord);  // same device: low digit 2 masks the middle digit
+    store(L"A003", L"040005");
+    const auto loaded = loadDeviceRecord(registry_, device(0x3F2, 1, 3), L"WORD.EXE");
+    EXPECT_EQ(loaded.actionText, L"040005");
+    ASSERT_EQ(loaded.deviceRecords.size(), 2u);
+    EXPECT_EQ(loaded.deviceRecords[1].number, 3);
+    EXPECT_FALSE(stored(L"P004").has_value()) << "nothing new is written";
+}
+
+TEST_F(SetupStore, RecordsOfOtherPortsAndShortValuesDoNotBelongToTheDevice) {
+    store(L"P001", L"3f2002" + kWord);
+    store(L"P002", L"3f");
+    store(L"P003", L"3f2001" + kDefaultRecord);
+    const auto loaded = loadDeviceRecord(registry_, device(0x3F2, 1, 3), L"");
+    ASSERT_EQ(loaded.deviceRecords.size(), 1u);
+    EXPECT_EQ(loaded.deviceRecords[0].number, 3);
+}
+
+TEST_F(SetupStore, ManyRecordsOfOneDeviceStillFindTheApplication) {
+    for (int n = 1; n <= 20; ++n) {
+        store(recordValueName(n), L"3f2001" + kDefaultRecord);
+    }
+    store(L"P021", L"3f2001" + kWord);
+    store(L"A021", L"080004");
+    const auto loaded = loadDeviceRecord(registry_, device(0x3F2, 1, 3), L"WORD.EXE");
+    EXPECT_EQ(loaded.actionText, L"080004");
+    EXPECT_EQ(loaded.deviceRecords.size(), 21u);
+}
+
+TEST_F(SetupStore, AMissingPropertiesKeyWritesNothing) {
+    registry_.deleteKey(kDriverRoot, kPropertiesKey);
+    const size_t writes = registry_.writeCount();
+    EXPECT_THROW(loadDeviceRecord(registry_, device(0x3F2, 1, 3), L""), platform::RegistryError);
+    EXPECT_THROW(storeDeviceRecord(registry_, L"3f2001", L"GENERAL", kDefaultRecord, L""),
+                 platform::RegistryError);
+    EXPECT_EQ(registry_.writeCount(), writes);
+}
+
+TEST_F(SetupStore, StoringWritesTheRecordThenItsActionsThenFlushes) {
+    store(L"P001", L"00a002" + kDefaultRecord);
+    store(L"P002", L"3f2001" + kDefaultRecord);
+    registry_.clearJournal();
+    const auto slot =
+        storeDeviceRecord(registry_, L"3f2001", L"", kTwoButtonDefaultRecord, L"080004");
+    EXPECT_EQ(slot.valueName, L"P002") << "the device's GENERAL record is rewritten where it is";
+    const std::wstring key = L"HKEY_LOCAL_MACHINE\\" + kPropertiesKey;
+    EXPECT_EQ(registry_.journal(),
+              (std::vector<std::wstring>{L"write " + key + L"\\P002", L"write " + key + L"\\A002",
+                                         L"close " + key}));
+    EXPECT_EQ(storeDeviceRecord(registry_, L"3f2001", L"WORD.EXE", kWord, L"").valueName, L"P003")
+        << "an application without a record gets the first free number";
+}
+
+}  // namespace
+}  // namespace setup

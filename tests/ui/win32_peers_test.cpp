@@ -1,0 +1,386 @@
+// The native peers in this process: what windows the model gets, how model
+// changes reach them, and how their notifications come back as one event.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/memory/memory_message_boxes.h"
+#include "platform/text.h"
+#include "platform/win32/win32_cursors.h"
+#include "tests/win32/ui_driver.h"
+#include "ui/application.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/list_controls.h"
+#include "ui/page_control.h"
+#include "ui/standard_controls.h"
+#include "ui/timer.h"
+#include "ui/track_bar.h"
+#include "ui/win32/win32_backend.h"
+
+namespace ui {
+namespace {
+
+HWND windowOf(const Control& control) {
+    return control.peer() != nullptr ? reinterpret_cast<HWND>(control.peer()->windowId()) : nullptr;
+}
+
+// A form like the program's main window, with one control of each kind on a
+// page of a page control with visible tabs.
+class NativePeers : public ::testing::Test {
+protected:
+    NativePeers()
+        : backend(cursors, GetModuleHandleW(nullptr)),
+          application(backend, boxes),
+          form(application, L"frmTarvex"),
+          pages(form.add<PageControl>(L"PageControl2")),
+          first(pages.addPage(L"TabSheet1", L"Motion")),
+          second(pages.addPage(L"TabSheet2", L"Buttons")),
+          next(first.add<Button>(L"btnNext")),
+          back(first.add<Button>(L"btnBack")),
+          list(first.add<ListBox>(L"lstbAssignedActionsMB")),
+          combo(first.add<ComboBox>(L"cmbAction")),
+          bar(first.add<TrackBar>(L"trbHorizontalSpeed")),
+          box(first.add<CheckBox>(L"chkShowTrails")),
+          edit(first.add<Edit>(L"txtSpecialApp")),
+          group(first.add<RadioGroup>(L"rgbAccel")),
+          label(first.add<Label>(L"Label80")),
+          panel(form.add<Panel>(L"panButton")) {
+        application.setTitle(L"Native Test");
+        form.setNativeClassName(L"TfrmTarvex");
+        form.setCaption(L"Orvane Mouse Setup Control Panel");
+        form.setClientSize(536, 384);
+        pages.setBounds(0, 0, 536, 340);
+        panel.setBounds(0, 340, 536, 44);
+        next.setBounds(8, 8, 75, 25);
+        next.setCaption(L"&Next ->");
+        back.setBounds(88, 8, 75, 25);
+        back.setCaption(L"<- &Back");
+        list.setBounds(8, 40, 200, 80);
+        list.setStyle(ListStyle::OwnerDrawFixed);
+        list.setItems({L"Aux1", L"Aux2", L"Primary"});
+        combo.setBounds(220, 40, 150, 21);
+        combo.setItems({L"Swift Scroll", L"Double Click", L"Maximize"});
+        bar.setBounds(220, 70, 200, 30);
+        bar.setRange(1, 13);
+        bar.setPosition(1);
+        box.setBounds(220, 110, 120, 17);
+        box.setCaption(L"Show &Trails");
+        edit.setBounds(8, 130, 200, 21);
+        group.setBounds(220, 130, 150, 100);
+        group.setCaption(L"Acceleration");
+        group.setItems({L"None", L"Low", L"Medium", L"High"});
+        label.setBounds(8, 160, 60, 13);
+        label.setCaption(L"Short");
+        pages.setActivePage(first);
+        for (Control* control : std::initializer_list<Control*>{&next, &back, &list, &box}) {
+            control->onClick = [this](Control& sender) { ++clicks[sender.name()]; };
+        }
+        bar.onChange = [this](Control&) { ++changes[L"bar"]; };
+        combo.onChange = [this](Control&) { ++changes[L"combo"]; };
+        edit.onChange = [this](Control&) { ++changes[L"edit"]; };
+        group.onClick = [this](Control&) { ++clicks[L"rgbAccel"]; };
+        form.show();
+    }
+
+    // Sends a control's notification to its parent, as the native control does.
+    static void notifyParent(HWND control, WORD code) {
+        SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                     reinterpret_cast<LPARAM>(control));
+    }
+
+    platform::Win32Cursors cursors;
+    platform::MemoryMessageBoxes boxes;
+    win32::Win32Backend backend;
+    Application application;
+    Form form;
+    PageControl& pages;
+    TabSheet& first;
+    TabSheet& second;
+    Button& next;
+    Button& back;
+    ListBox& list;
+    ComboBox& combo;
+    TrackBar& bar;
+    CheckBox& box;
+    Edit& edit;
+    RadioGroup& group;
+    Label& label;
+    Panel& panel;
+    std::map<std::wstring, int> clicks;
+    std::map<std::wstring, int> changes;
+};
+
+TEST_F(NativePeers, TheFormIsADialogFrameOfItsClassWithTheExactClientSizeCentred) {
+    HWND window = windowOf(form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(uidriver::className(window), L"TfrmTarvex");
+    EXPECT_EQ(uidriver::componentName(window), L"frmTarvex");
+    EXPECT_EQ(uidriver::windowText(window), L"Orvane Mouse Setup Control Panel");
+    const RECT client = uidriver::clientRect(window);
+    EXPECT_EQ(client.right, 536);
+    EXPECT_EQ(client.bottom, 384);
+    const auto style = GetWindowLongPtrW(window, GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX),
+              WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX), 0) << "not resizable, no minimize box";
+    const RECT frame = uidriver::screenRect(window);
+    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+}
+
+TEST_F(NativePeers, EveryControlIsAStandardWindowFoundByItsComponentName) {
+    const std::pair<const wchar_t*, const wchar_t*> expected[] = {
+        {L"PageControl2", L"SysTabControl32"},
+        {L"TabSheet1", L"TarvexContainer"},
+        {L"btnNext", L"Button"},
+        {L"lstbAssignedActionsMB", L"ListBox"},
+        {L"cmbAction", L"ComboBox"},
+        {L"trbHorizontalSpeed", L"msctls_trackbar32"},
+        {L"chkShowTrails", L"Button"},
+        {L"txtSpecialApp", L"Edit"},
+        {L"rgbAccel", L"Button"},
+        {L"Label80", L"Static"},
+        {L"panButton", L"TarvexContainer"},
+    };
+    for (const auto& [name, windowClass] : expected) {
+        SCOPED_TRACE(platform::toUtf8(name));
+        HWND found = uidriver::findControl(windowOf(form), name);
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(found, windowOf(*form.find(name)));
+        EXPECT_EQ(uidriver::className(found), windowClass);
+    }
+}
+
+TEST_F(NativePeers, OwnerDrawnListsKeepTheirTextsAndDrawThroughTheHandler) {
+    HWND window = windowOf(list);
+    EXPECT_NE(GetWindowLongPtrW(window, GWL_STYLE) & LBS_HASSTRINGS, 0);
+    EXPECT_EQ(uidriver::listItems(window),
+              (std::vector<std::wstring>{L"Aux1", L"Aux2", L"Primary"}));
+    std::vector<int> drawn;
+    int measured = 0;
+    list.onDrawItem = [&](Control& sender, int index, Rect rect, OwnerDrawState) {
+        drawn.push_back(index);
+        measured = sender.canvas().textWidth(L"Primary");
+        sender.canvas().fillRect(rect);
+    };
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(drawn, (std::vector<int>{0, 1, 2}));
+    EXPECT_GT(measured, 0) << "a real font measured the text";
+}
+
+TEST_F(NativePeers, ModelChangesReachTheNativeControls) {
+    next.setCaption(L"&Finish");
+    back.setEnabled(false);
+    label.hide();
+    bar.setPosition(9);
+    box.setChecked(true);
+    list.setItemIndex(2);
+    combo.setItemIndex(1);
+    edit.setText(L"notepad.exe");
+    edit.setSelStart(3);
+    edit.setSelLength(4);
+    group.setItemIndex(3);
+    EXPECT_EQ(uidriver::windowText(windowOf(next)), L"&Finish");
+    EXPECT_FALSE(uidriver::isEnabled(windowOf(back)));
+    EXPECT_FALSE(uidriver::isVisible(windowOf(label)));
+    EXPECT_EQ(uidriver::trackBarPosition(windowOf(bar)), 9);
+    EXPECT_TRUE(uidriver::isChecked(windowOf(box)));
+    EXPECT_EQ(uidriver::listSelection(windowOf(list)), 2);
+    EXPECT_EQ(uidriver::comboSelection(windowOf(combo)), 1);
+    EXPECT_EQ(uidriver::windowText(windowOf(edit)), L"notepad.exe");
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(windowOf(edit), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 3u);
+    EXPECT_EQ(end, 7u);
+    EXPECT_TRUE(uidriver::isChecked(uidriver::findChildByText(windowOf(group), L"High")));
+    EXPECT_FALSE(uidriver::isChecked(uidriver::findChildByText(windowOf(group), L"None")));
+    pages.setActivePage(second);
+    EXPECT_FALSE(uidriver::isVisible(windowOf(first)));
+    EXPECT_TRUE(uidriver::isVisible(windowOf(second)));
+    EXPECT_EQ(SendMessageW(windowOf(pages), TCM_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(changes[L"edit"], 1) << "setText changed once; its native echo was dropped";
+}
+
+TEST_F(NativePeers, OneNativeNotificationRunsTheHandlerOnce) {
+    SendMessageW(windowOf(next), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks[L"btnNext"], 1);
+
+    SendMessageW(windowOf(box), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks[L"chkShowTrails"], 1);
+    EXPECT_TRUE(box.checked());
+    EXPECT_TRUE(uidriver::isChecked(windowOf(box)));
+
+    SendMessageW(windowOf(list), LB_SETCURSEL, 1, 0);
+    notifyParent(windowOf(list), LBN_SELCHANGE);
+    EXPECT_EQ(clicks[L"lstbAssignedActionsMB"], 1);
+    EXPECT_EQ(list.itemIndex(), 1);
+
+    SendMessageW(windowOf(bar), TBM_SETPOS, TRUE, 7);
+    for (const WORD code : {TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}) {
+        SendMessageW(GetParent(windowOf(bar)), WM_HSCROLL, MAKEWPARAM(code, 7),
+                     reinterpret_cast<LPARAM>(windowOf(bar)));
+    }
+    EXPECT_EQ(changes[L"bar"], 1);
+    EXPECT_EQ(bar.position(), 7);
+
+    SendMessageW(windowOf(combo), CB_SETCURSEL, 2, 0);
+    notifyParent(windowOf(combo), CBN_SELCHANGE);
+    EXPECT_EQ(changes[L"combo"], 1);
+    EXPECT_EQ(combo.text(), L"Maximize");
+
+    SendMessageW(uidriver::findChildByText(windowOf(group), L"Low"), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks[L"rgbAccel"], 1);
+    EXPECT_EQ(group.itemIndex(), 1);
+
+    SendMessageW(windowOf(edit), WM_CHAR, L'x', 1);
+    EXPECT_EQ(edit.text(), L"x");
+    EXPECT_EQ(changes[L"edit"], 1);
+}
+
+TEST_F(NativePeers, ATabClickShowsThePageThenRunsTheChangeHandler) {
+    std::vector<std::string> events;
+    second.onShow = [&](Control&) { events.push_back("show"); };
+    pages.onChange = [&](Control&) { events.push_back("change"); };
+    SendMessageW(windowOf(pages), TCM_SETCURSEL, 1, 0);
+    NMHDR header{windowOf(pages), static_cast<UINT_PTR>(GetDlgCtrlID(windowOf(pages))),
+                 static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(GetParent(windowOf(pages)), WM_NOTIFY, header.idFrom,
+                 reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(events, (std::vector<std::string>{"show", "change"}));
+    EXPECT_EQ(pages.activePage(), &second);
+}
+
+TEST_F(NativePeers, TabAndAcceleratorsWorkThroughTheMessageLoop) {
+    next.setFocus();
+    ASSERT_EQ(GetFocus(), windowOf(next));
+    PostMessageW(windowOf(next), WM_KEYDOWN, VK_TAB, 1);
+    application.processMessages();
+    EXPECT_EQ(form.activeControl(), &back);
+    EXPECT_EQ(GetFocus(), windowOf(back));
+
+    PostMessageW(GetFocus(), WM_SYSKEYDOWN, 'B', 1 | (1 << 29));
+    application.processMessages();
+    EXPECT_EQ(clicks[L"btnBack"], 1) << "Alt+B clicked \"<- &Back\"";
+}
+
+TEST_F(NativePeers, AControlAddedLaterGetsAWindowWithWhatItsConstructorSet) {
+    struct PresetEdit : Edit {
+        PresetEdit(Control& parent, std::wstring name) : Edit(parent, std::move(name)) {
+            setBounds(96, 152, 377, 21);
+            setText(L"{Tab}");
+        }
+    };
+    auto& late = first.add<PresetEdit>(L"txtActionString");
+    HWND window = uidriver::findControl(windowOf(form), L"txtActionString");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(uidriver::windowText(window), L"{Tab}");
+    RECT rect = uidriver::screenRect(window);
+    MapWindowPoints(nullptr, windowOf(first), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, 96);
+    EXPECT_EQ(rect.right - rect.left, 377);
+    late.setFocus();
+    EXPECT_EQ(GetFocus(), window);
+}
+
+TEST_F(NativePeers, RemovingAControlDestroysItsWindow) {
+    auto& late = first.add<Button>(L"btnLate");
+    HWND window = windowOf(late);
+    ASSERT_TRUE(IsWindow(window));
+    first.remove(late);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(uidriver::findControl(windowOf(form), L"btnLate"), nullptr);
+}
+
+TEST_F(NativePeers, HintsBecomeTooltipsOfTheForm) {
+    next.setHint(L"Press to go on");
+    back.setHint(L"Press to go back");
+    back.setHint(L"");
+    HWND tooltip = nullptr;
+    for (HWND window = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); window != nullptr;
+         window = FindWindowExW(nullptr, window, TOOLTIPS_CLASSW, nullptr)) {
+        if (GetWindow(window, GW_OWNER) == windowOf(form)) {
+            tooltip = window;
+        }
+    }
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
+TEST_F(NativePeers, AnErrorInANativeNotificationShowsTheErrorBoxAndTheFormGoesOn) {
+    next.onClick = [](Control&) { throw platform::Error(L"Failed to write"); };
+    boxes.answerNext(platform::MessageAnswer::Ok);
+    SendMessageW(windowOf(next), BM_CLICK, 0, 0);
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, L"Failed to write");
+    EXPECT_EQ(boxes.shown()[0].caption, L"Native Test");
+    EXPECT_EQ(boxes.shown()[0].owner, form.windowId());
+    SendMessageW(windowOf(back), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks[L"btnBack"], 1);
+}
+
+TEST_F(NativePeers, LabelColoursReachTheNativeStatic) {
+    label.setFontColor(kGray);
+    HDC dc = GetDC(windowOf(label));
+    const auto brush =
+        SendMessageW(GetParent(windowOf(label)), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(windowOf(label)));
+    EXPECT_NE(brush, 0);
+    EXPECT_EQ(GetTextColor(dc), RGB(128, 128, 128));
+    ReleaseDC(windowOf(label), dc);
+}
+
+TEST_F(NativePeers, TimersTickFromTheMessageLoop) {
+    Timer& timer = form.addTimer(L"Timer1");
+    timer.setInterval(10);
+    int ticks = 0;
+    timer.onTimer = [&](Timer& sender) {
+        if (++ticks == 3) {
+            sender.setEnabled(false);
+        }
+    };
+    EXPECT_TRUE(uidriver::waitFor([&] {
+        application.processMessages();
+        return ticks == 3;
+    }));
+    EXPECT_FALSE(timer.enabled());
+}
+
+TEST_F(NativePeers, AModalFormRunsItsOwnLoopWithTheOtherFormsDisabled) {
+    Form dialog(application, L"TFileBox");
+    dialog.setClientSize(392, 173);
+    auto& ok = dialog.add<Button>(L"btnOK");
+    ok.setBounds(100, 130, 75, 25);
+    ok.setModalResult(kModalOk);
+    bool mainEnabledMeanwhile = true;
+    Timer& timer = form.addTimer(L"Timer2");
+    timer.setInterval(10);
+    timer.onTimer = [&](Timer& sender) {
+        sender.setEnabled(false);
+        mainEnabledMeanwhile = uidriver::isEnabled(windowOf(form));
+        SendMessageW(windowOf(ok), BM_CLICK, 0, 0);
+    };
+    EXPECT_EQ(dialog.showModal(), kModalOk);
+    EXPECT_FALSE(mainEnabledMeanwhile);
+    EXPECT_TRUE(uidriver::isEnabled(windowOf(form)));
+    EXPECT_FALSE(uidriver::isVisible(windowOf(dialog)));
+}
+
+TEST_F(NativePeers, TheCloseBoxAsksTheForm) {
+    int closes = 0;
+    form.onClose = [&](Form&, CloseAction& action) {
+        ++closes;
+        action = CloseAction::None;
+    };
+    SendMessageW(windowOf(form), WM_CLOSE, 0, 0);
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(uidriver::isVisible(windowOf(form)));
+}
+
+}  // namespace
+}  // namespace ui

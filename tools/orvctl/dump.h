@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace orvctl {
+
+// A person-readable account of everything the system stores, read from the
+// bytes of a registry export, followed by the problems found in it.
+std::wstring dumpRegFile(const std::string& bytes);
+
+}  // namespace orvctl

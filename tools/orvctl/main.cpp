@@ -1,0 +1,46 @@
+// orvctl: the support tool's entry point. Arguments arrive as UTF-16 on Windows
+// and UTF-8 on Linux; output leaves as UTF-8 on both.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/text.h"
+#include "tools/orvctl/file_reader.h"
+#include "tools/orvctl/orvctl.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+int runWith(const std::vector<std::wstring>& args) {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    orvctl::Console console;
+    const int status = orvctl::run(args, console, orvctl::openLocalFile);
+    const auto out = platform::toUtf8(console.out);
+    const auto err = platform::toUtf8(console.err);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fwrite(err.data(), 1, err.size(), stderr);
+    return status;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+    return runWith(std::vector<std::wstring>(argv + 1, argv + argc));
+}
+#else
+int main(int argc, char** argv) {
+    std::vector<std::wstring> args;
+    for (int i = 1; i < argc; ++i) {
+        args.push_back(platform::fromUtf8(argv[i]));
+    }
+    return runWith(args);
+}
+#endif

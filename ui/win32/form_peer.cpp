@@ -1,0 +1,111 @@
+#include "ui/application.h"
+#include "ui/input.h"
+#include "ui/win32/peers.h"
+#include "ui/win32/win32_backend.h"
+
+namespace ui::win32 {
+namespace {
+
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+}  // namespace
+
+FormPeer::FormPeer(Win32Backend& backend, Form& form) : NativePeer(backend, form), form_(form) {}
+
+FormPeer::~FormPeer() {
+    backend().forgetHints(window());
+}
+
+WindowKind FormPeer::kind() const {
+    return {backend().formClass(form_.nativeClassName()),
+            kFrameStyle | (form_.maximizeBox() ? WS_MAXIMIZEBOX : 0),
+            kFrameExStyle | (form_.stayOnTop() ? WS_EX_TOPMOST : 0)};
+}
+
+void FormPeer::mirror(Property property) {
+    switch (property) {
+        case Property::Bounds:
+            placeCentred();
+            break;
+        case Property::Visible:
+            if (form_.visible()) {
+                ShowWindow(window(), SW_SHOW);
+                SetForegroundWindow(window());
+            } else {
+                ShowWindow(window(), SW_HIDE);
+            }
+            break;
+        case Property::Appearance:
+            setStyle(WS_MAXIMIZEBOX, form_.maximizeBox() ? WS_MAXIMIZEBOX : 0);
+            SetWindowPos(window(), form_.stayOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            break;
+        default:
+            NativePeer::mirror(property);
+    }
+}
+
+// The frame is sized so that the client area is exactly the form's size,
+// whatever the caption and border measure on this system.
+void FormPeer::placeCentred() {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE));
+    RECT frame{0, 0, form_.width(), form_.height()};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    SetWindowPos(window(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client{};
+    GetClientRect(window(), &client);
+    width += form_.width() - client.right;
+    height += form_.height() - client.bottom;
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    SetWindowPos(window(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormPeer::focus() {
+    Control* active = form_.activeControl();
+    if (active != nullptr && active->peer() != nullptr) {
+        active->peer()->focus();
+        return;
+    }
+    NativePeer::focus();
+}
+
+bool FormPeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_CLOSE:
+            input::closeRequested(form_);
+            result = 0;
+            return true;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                input::deactivated(form_);
+            } else {
+                focus();
+            }
+            result = 0;
+            return true;
+        case WM_SETFOCUS:
+            // The frame itself never keeps the focus while a control should have it.
+            if (form_.activeControl() != nullptr) {
+                focus();
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                SetCursor(backend().cursorFor(reinterpret_cast<HWND>(wParam)));
+                result = TRUE;
+                return true;
+            }
+            return false;
+        default:
+            return NativePeer::handle(message, wParam, lParam, result);
+    }
+}
+
+}  // namespace ui::win32

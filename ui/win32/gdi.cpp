@@ -1,0 +1,138 @@
+#include "ui/win32/gdi.h"
+
+namespace ui::win32 {
+namespace {
+
+constexpr int kPointsPerInch = 72;
+
+int systemColorIndex(SystemColor color) {
+    switch (color) {
+        case SystemColor::Window:
+            return COLOR_WINDOW;
+        case SystemColor::WindowText:
+            return COLOR_WINDOWTEXT;
+        case SystemColor::ButtonFace:
+            return COLOR_BTNFACE;
+        case SystemColor::ButtonText:
+            return COLOR_BTNTEXT;
+        case SystemColor::Highlight:
+            return COLOR_HIGHLIGHT;
+        case SystemColor::HighlightText:
+            return COLOR_HIGHLIGHTTEXT;
+        case SystemColor::GrayText:
+            return COLOR_GRAYTEXT;
+    }
+    return COLOR_WINDOW;
+}
+
+RECT toRect(const Rect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+}  // namespace
+
+COLORREF colorRef(Color color) {
+    if (color.isSystem()) {
+        return GetSysColor(systemColorIndex(color.systemColor()));
+    }
+    return RGB(color.red(), color.green(), color.blue());
+}
+
+FontCache::~FontCache() {
+    for (const auto& entry : fonts_) {
+        DeleteObject(entry.second);
+    }
+}
+
+HFONT FontCache::font(const Font& font) {
+    const auto key = std::make_tuple(font.name, font.size, font.bold);
+    const auto found = fonts_.find(key);
+    if (found != fonts_.end()) {
+        return found->second;
+    }
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(font.size, GetDeviceCaps(screen, LOGPIXELSY), kPointsPerInch);
+    ReleaseDC(nullptr, screen);
+    LOGFONTW description{};
+    description.lfHeight = height;
+    description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(description.lfFaceName, font.name.c_str(), LF_FACESIZE);
+    HFONT made = CreateFontIndirectW(&description);
+    fonts_[key] = made;
+    return made;
+}
+
+void GdiCanvas::fillRect(const Rect& rect) {
+    HBRUSH brush = CreateSolidBrush(colorRef(brushColor()));
+    const RECT area = toRect(rect);
+    FillRect(dc_, &area, brush);
+    DeleteObject(brush);
+}
+
+void GdiCanvas::textOut(int x, int y, const std::wstring& text) {
+    HGDIOBJ previous = SelectObject(dc_, fonts_.font(font()));
+    SetTextColor(dc_, colorRef(font().color));
+    SetBkColor(dc_, colorRef(brushColor()));
+    SetBkMode(dc_, OPAQUE);
+    TextOutW(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    SelectObject(dc_, previous);
+}
+
+SIZE GdiCanvas::measure(const std::wstring& text) {
+    HGDIOBJ previous = SelectObject(dc_, fonts_.font(font()));
+    SIZE size{};
+    GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc_, previous);
+    return size;
+}
+
+int GdiCanvas::textWidth(const std::wstring& text) {
+    return measure(text).cx;
+}
+
+int GdiCanvas::textHeight(const std::wstring& text) {
+    return measure(text).cy;
+}
+
+void GdiCanvas::drawIcon(int x, int y, platform::CursorHandle icon, int width, int height) {
+    if (icon != platform::kNoCursor) {
+        DrawIconEx(dc_, x, y, reinterpret_cast<HICON>(icon), width, height, 0, nullptr, DI_NORMAL);
+    }
+}
+
+template <typename Operation>
+auto WindowCanvas::onWindow(Operation operation) {
+    HDC dc = GetDC(window_);
+    GdiCanvas canvas(dc, fonts_);
+    canvas.setBrushColor(brushColor());
+    canvas.setFont(font());
+    struct Release {
+        HWND window;
+        HDC dc;
+        ~Release() { ReleaseDC(window, dc); }
+    } release{window_, dc};
+    return operation(canvas);
+}
+
+void WindowCanvas::fillRect(const Rect& rect) {
+    onWindow([&](GdiCanvas& canvas) { canvas.fillRect(rect); });
+}
+
+void WindowCanvas::textOut(int x, int y, const std::wstring& text) {
+    onWindow([&](GdiCanvas& canvas) { canvas.textOut(x, y, text); });
+}
+
+int WindowCanvas::textWidth(const std::wstring& text) {
+    return onWindow([&](GdiCanvas& canvas) { return canvas.textWidth(text); });
+}
+
+int WindowCanvas::textHeight(const std::wstring& text) {
+    return onWindow([&](GdiCanvas& canvas) { return canvas.textHeight(text); });
+}
+
+void WindowCanvas::drawIcon(int x, int y, platform::CursorHandle icon, int width, int height) {
+    onWindow([&](GdiCanvas& canvas) { canvas.drawIcon(x, y, icon, width, height); });
+}
+
+}  // namespace ui::win32

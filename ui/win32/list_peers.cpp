@@ -1,0 +1,154 @@
+#include "ui/application.h"
+#include "ui/input.h"
+#include "ui/win32/peers.h"
+#include "ui/win32/win32_backend.h"
+
+namespace ui::win32 {
+namespace {
+
+// How many rows a drop-down list shows when open.
+constexpr int kDropDownRows = 8;
+
+Rect toRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// A row of an owner-drawn list or drop-down list, as WM_DRAWITEM asks for it.
+// Without a row (an empty list with the focus) the space is only cleared.
+void drawRow(ListControl& list, FontCache& fonts, const DRAWITEMSTRUCT& item) {
+    GdiCanvas canvas(item.hDC, fonts);
+    const int index = static_cast<int>(item.itemID);
+    if (index < 0) {
+        canvas.fillRect(toRect(item.rcItem));
+    } else {
+        OwnerDrawState state;
+        state.selected = (item.itemState & ODS_SELECTED) != 0;
+        state.focused = (item.itemState & ODS_FOCUS) != 0;
+        state.comboBoxEdit = (item.itemState & ODS_COMBOBOXEDIT) != 0;
+        input::drawItem(list, index, toRect(item.rcItem), state, canvas);
+    }
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
+}
+
+DWORD ownerDrawStyle(ListStyle style, DWORD fixed, DWORD variable, DWORD hasStrings) {
+    switch (style) {
+        case ListStyle::OwnerDrawFixed:
+            return fixed | hasStrings;
+        case ListStyle::OwnerDrawVariable:
+            return variable | hasStrings;
+        case ListStyle::Standard:
+            break;
+    }
+    return 0;
+}
+
+// Items of a list or drop-down list, rewritten whole, then the selection.
+void fill(HWND window, const ListControl& list, UINT reset, UINT add, UINT select) {
+    SendMessageW(window, reset, 0, 0);
+    for (const auto& text : list.items()) {
+        SendMessageW(window, add, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    SendMessageW(window, select, static_cast<WPARAM>(list.itemIndex()), 0);
+}
+
+}  // namespace
+
+WindowKind ListBoxPeer::kind() const {
+    const DWORD style =
+        LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP |
+        ownerDrawStyle(list_.style(), LBS_OWNERDRAWFIXED, LBS_OWNERDRAWVARIABLE, LBS_HASSTRINGS);
+    return {L"LISTBOX", style, WS_EX_CLIENTEDGE};
+}
+
+void ListBoxPeer::mirror(Property property) {
+    switch (property) {
+        case Property::Items: {
+            Writing guard(*this);
+            fill(window(), list_, LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL);
+            break;
+        }
+        case Property::ItemIndex:
+            write(LB_SETCURSEL, static_cast<WPARAM>(list_.itemIndex()));
+            break;
+        case Property::ItemHeight:
+            if (list_.style() == ListStyle::OwnerDrawFixed) {
+                write(LB_SETITEMHEIGHT, 0, list_.itemHeight());
+            }
+            break;
+        default:
+            NativePeer::mirror(property);
+    }
+}
+
+void ListBoxPeer::command(WORD code) {
+    if (code == LBN_SELCHANGE) {
+        const auto index = static_cast<int>(SendMessageW(window(), LB_GETCURSEL, 0, 0));
+        input::listRowSelected(list_, index);
+    } else if (code == LBN_DBLCLK) {
+        input::doubleClick(list_);
+    }
+}
+
+void ListBoxPeer::drawItem(const DRAWITEMSTRUCT& item) {
+    drawRow(list_, backend().fonts(), item);
+}
+
+void ListBoxPeer::measureItem(MEASUREITEMSTRUCT& item) {
+    int height = list_.itemHeight();
+    list_.application().deliver([&] { height = list_.rowHeight(static_cast<int>(item.itemID)); });
+    item.itemHeight = static_cast<UINT>(height);
+}
+
+WindowKind ComboBoxPeer::kind() const {
+    const DWORD style =
+        CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP |
+        ownerDrawStyle(combo_.style(), CBS_OWNERDRAWFIXED, CBS_OWNERDRAWVARIABLE, CBS_HASSTRINGS);
+    return {L"COMBOBOX", style};
+}
+
+void ComboBoxPeer::mirror(Property property) {
+    switch (property) {
+        case Property::Bounds: {
+            // A drop-down list's window reaches down over its open list.
+            const Rect bounds = combo_.bounds();
+            const int open = kDropDownRows * combo_.itemHeight() + 2;
+            SetWindowPos(window(), nullptr, bounds.left, bounds.top, bounds.width(),
+                         bounds.height() + open, SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        }
+        case Property::Items: {
+            Writing guard(*this);
+            fill(window(), combo_, CB_RESETCONTENT, CB_ADDSTRING, CB_SETCURSEL);
+            break;
+        }
+        case Property::ItemIndex:
+            write(CB_SETCURSEL, static_cast<WPARAM>(combo_.itemIndex()));
+            break;
+        case Property::ItemHeight:
+            if (combo_.style() == ListStyle::OwnerDrawFixed) {
+                write(CB_SETITEMHEIGHT, 0, combo_.itemHeight());
+            }
+            break;
+        default:
+            NativePeer::mirror(property);
+    }
+}
+
+void ComboBoxPeer::command(WORD code) {
+    if (code == CBN_SELCHANGE) {
+        const auto index = static_cast<int>(SendMessageW(window(), CB_GETCURSEL, 0, 0));
+        input::comboItemChosen(combo_, index);
+    }
+}
+
+void ComboBoxPeer::drawItem(const DRAWITEMSTRUCT& item) {
+    drawRow(combo_, backend().fonts(), item);
+}
+
+void ComboBoxPeer::measureItem(MEASUREITEMSTRUCT& item) {
+    item.itemHeight = static_cast<UINT>(combo_.itemHeight());
+}
+
+}  // namespace ui::win32

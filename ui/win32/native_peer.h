@@ -1,0 +1,124 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "ui/control.h"
+#include "ui/peer.h"
+#include "ui/win32/gdi.h"
+
+namespace ui::win32 {
+
+class Win32Backend;
+
+// The window property holding a control's component name as a global atom,
+// so that other programs (tests, accessibility tools) find controls by name.
+inline constexpr const wchar_t* kComponentNameProperty = L"ComponentName";
+
+// What kind of native window a peer makes.
+struct WindowKind {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle = 0;
+};
+
+// The native window of one control. It mirrors the model's properties onto the
+// window and turns the window's notifications (reflected to it by its parent)
+// into the same model changes through the input layer. While the peer writes
+// to its window, notifications the window sends back are dropped: the model
+// has the change already.
+class NativePeer : public Peer {
+public:
+    NativePeer(Win32Backend& backend, Control& control);
+    ~NativePeer() override;
+    NativePeer(const NativePeer&) = delete;
+    NativePeer& operator=(const NativePeer&) = delete;
+
+    // Makes the window under parent (top-level when parent is null), then
+    // writes the whole model onto it.
+    void create(HWND parent);
+    HWND window() const { return window_; }
+    Control& control() const { return control_; }
+    // The window that the control's children's windows go into.
+    virtual HWND childParent() const { return window_; }
+    // The peer of one of the program's windows; nullptr for any other window.
+    static NativePeer* of(HWND window);
+
+    void mirror(Property property) override;
+    void pull(Property property) override;
+    void childAdded(Control& child) override;
+    void focus() override;
+    void repaint() override;
+    Canvas& canvas() override;
+    WindowId windowId() const override;
+
+    // Notifications, reflected by the parent window.
+    virtual void command(WORD code);
+    virtual bool notify(const NMHDR& header, LRESULT& result);
+    virtual void scrolled();
+    virtual void drawItem(const DRAWITEMSTRUCT& item);
+    virtual void measureItem(MEASUREITEMSTRUCT& item);
+    // WM_CTLCOLOR*: a brush to paint with, or nullptr for the standard colours.
+    virtual HBRUSH controlColor(HDC dc);
+    // WM_COMMAND from a child window without a peer of its own (a radio item).
+    virtual void childCommand(HWND child, WORD code);
+
+protected:
+    virtual WindowKind kind() const = 0;
+    // A message to the window, before the standard control sees it. Return
+    // true with result when it is handled.
+    virtual bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Controls without click notifications of their own (panels, pictures,
+    // labels) make clicks and double clicks from the mouse.
+    virtual bool mouseMakesClicks() const { return false; }
+    // Whether the caption is the window's text (not for edits and lists).
+    virtual bool showsCaption() const { return true; }
+    // The window that takes the keyboard focus for the control.
+    virtual HWND focusWindow() const { return window_; }
+    // Messages the standard control gets first, then the model.
+    LRESULT standard(UINT message, WPARAM wParam, LPARAM lParam);
+
+    Win32Backend& backend() const { return backend_; }
+    // Sends to the window as a write of the peer: whatever the window
+    // notifies meanwhile is the echo of this write.
+    LRESULT write(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    bool writing() const { return writing_ > 0; }
+    // The echo guard around writes that are not single messages.
+    class Writing {
+    public:
+        explicit Writing(NativePeer& peer) : peer_(peer) { ++peer_.writing_; }
+        ~Writing() { --peer_.writing_; }
+        Writing(const Writing&) = delete;
+        Writing& operator=(const Writing&) = delete;
+
+    private:
+        NativePeer& peer_;
+    };
+    // Changes the window's style bits within mask.
+    void setStyle(DWORD mask, DWORD bits);
+
+private:
+    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR peer);
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void mouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void nameWindow();
+    void forgetWindow();
+
+    Win32Backend& backend_;
+    Control& control_;
+    HWND window_ = nullptr;
+    int id_ = 0;
+    ATOM nameAtom_ = 0;
+    int writing_ = 0;
+    bool pressed_ = false;
+    // Cleared when the peer goes, so that a message whose handler destroyed
+    // the control returns without touching it.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    std::unique_ptr<WindowCanvas> canvas_;
+};
+
+}  // namespace ui::win32

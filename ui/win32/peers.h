@@ -1,0 +1,258 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/list_controls.h"
+#include "ui/page_control.h"
+#include "ui/standard_controls.h"
+#include "ui/track_bar.h"
+#include "ui/win32/native_peer.h"
+
+// One peer class per kind of control: which standard window it is and how its
+// properties and notifications map onto the model.
+namespace ui::win32 {
+
+// The peer of a control of any kind.
+std::unique_ptr<NativePeer> makePeer(Win32Backend& backend, Control& control);
+
+// The program's own window class for panels, pages, shapes and pictures.
+inline constexpr const wchar_t* kContainerClass = L"TarvexContainer";
+
+class FormPeer : public NativePeer {
+public:
+    FormPeer(Win32Backend& backend, Form& form);
+    ~FormPeer() override;
+    void mirror(Property property) override;
+    void focus() override;
+
+protected:
+    WindowKind kind() const override;
+    bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void placeCentred();
+    Form& form_;
+};
+
+class ButtonPeer : public NativePeer {
+public:
+    ButtonPeer(Win32Backend& backend, Button& button)
+        : NativePeer(backend, button), button_(button) {}
+    void mirror(Property property) override;
+    void command(WORD code) override;
+
+protected:
+    WindowKind kind() const override;
+
+private:
+    Button& button_;
+};
+
+class CheckBoxPeer : public NativePeer {
+public:
+    CheckBoxPeer(Win32Backend& backend, CheckBox& box) : NativePeer(backend, box), box_(box) {}
+    void mirror(Property property) override;
+    void command(WORD code) override;
+
+protected:
+    WindowKind kind() const override;
+
+private:
+    CheckBox& box_;
+};
+
+class GroupBoxPeer : public NativePeer {
+public:
+    using NativePeer::NativePeer;
+
+protected:
+    WindowKind kind() const override;
+    bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+};
+
+// A group box holding one radio button per item (they have no peers: their
+// notifications reach the group).
+class RadioGroupPeer : public GroupBoxPeer {
+public:
+    RadioGroupPeer(Win32Backend& backend, RadioGroup& group)
+        : GroupBoxPeer(backend, group), group_(group) {}
+    ~RadioGroupPeer() override;
+    void mirror(Property property) override;
+    void childCommand(HWND child, WORD code) override;
+
+protected:
+    HWND focusWindow() const override;
+
+private:
+    static LRESULT CALLBACK itemProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR peer);
+    void makeItems();
+    void layOutItems();
+
+    RadioGroup& group_;
+    std::vector<HWND> items_;
+};
+
+class LabelPeer : public NativePeer {
+public:
+    LabelPeer(Win32Backend& backend, Label& label) : NativePeer(backend, label), label_(label) {}
+    void mirror(Property property) override;
+    HBRUSH controlColor(HDC dc) override;
+
+protected:
+    WindowKind kind() const override;
+    bool mouseMakesClicks() const override { return true; }
+
+private:
+    Label& label_;
+};
+
+// Windows of the program's container class (pages, panels, shapes, pictures),
+// on the form's colour, each drawing what it shows over it.
+class ContainerPeer : public NativePeer {
+public:
+    using NativePeer::NativePeer;
+
+protected:
+    WindowKind kind() const override;
+    bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool mouseMakesClicks() const override { return true; }
+    virtual void paint(HDC dc, const RECT& client);
+};
+
+class PanelPeer : public ContainerPeer {
+public:
+    PanelPeer(Win32Backend& backend, Panel& panel) : ContainerPeer(backend, panel), panel_(panel) {}
+    void mirror(Property property) override;
+
+protected:
+    bool showsCaption() const override { return false; }
+    void paint(HDC dc, const RECT& client) override;
+
+private:
+    Panel& panel_;
+};
+
+class ShapePeer : public ContainerPeer {
+public:
+    ShapePeer(Win32Backend& backend, Shape& shape) : ContainerPeer(backend, shape), shape_(shape) {}
+    void mirror(Property property) override;
+
+protected:
+    void paint(HDC dc, const RECT& client) override;
+
+private:
+    Shape& shape_;
+};
+
+class ImagePeer : public ContainerPeer {
+public:
+    ImagePeer(Win32Backend& backend, Image& image) : ContainerPeer(backend, image), image_(image) {}
+    ~ImagePeer() override;
+    void mirror(Property property) override;
+
+protected:
+    void paint(HDC dc, const RECT& client) override;
+
+private:
+    Image& image_;
+    HBITMAP bitmap_ = nullptr;
+};
+
+class TabSheetPeer : public ContainerPeer {
+public:
+    TabSheetPeer(Win32Backend& backend, TabSheet& page)
+        : ContainerPeer(backend, page), page_(page) {}
+    void mirror(Property property) override;
+
+protected:
+    bool showsCaption() const override { return false; }
+    bool mouseMakesClicks() const override { return false; }
+
+private:
+    TabSheet& page_;
+};
+
+class PageControlPeer : public NativePeer {
+public:
+    PageControlPeer(Win32Backend& backend, PageControl& pages)
+        : NativePeer(backend, pages), pages_(pages) {}
+    void mirror(Property property) override;
+    bool notify(const NMHDR& header, LRESULT& result) override;
+    // Makes the tabs again from the pages (none while the tabs are hidden).
+    void refreshTabs();
+
+protected:
+    WindowKind kind() const override;
+    bool showsCaption() const override { return false; }
+
+private:
+    PageControl& pages_;
+};
+
+class EditPeer : public NativePeer {
+public:
+    EditPeer(Win32Backend& backend, Edit& edit) : NativePeer(backend, edit), edit_(edit) {}
+    void mirror(Property property) override;
+    void pull(Property property) override;
+    void command(WORD code) override;
+
+protected:
+    WindowKind kind() const override;
+    bool showsCaption() const override { return false; }
+
+private:
+    Edit& edit_;
+};
+
+class TrackBarPeer : public NativePeer {
+public:
+    TrackBarPeer(Win32Backend& backend, TrackBar& bar) : NativePeer(backend, bar), bar_(bar) {}
+    void mirror(Property property) override;
+    void scrolled() override;
+
+protected:
+    WindowKind kind() const override;
+    bool showsCaption() const override { return false; }
+
+private:
+    TrackBar& bar_;
+};
+
+class ListBoxPeer : public NativePeer {
+public:
+    ListBoxPeer(Win32Backend& backend, ListBox& list) : NativePeer(backend, list), list_(list) {}
+    void mirror(Property property) override;
+    void command(WORD code) override;
+    void drawItem(const DRAWITEMSTRUCT& item) override;
+    void measureItem(MEASUREITEMSTRUCT& item) override;
+
+protected:
+    WindowKind kind() const override;
+    bool showsCaption() const override { return false; }
+
+private:
+    ListBox& list_;
+};
+
+class ComboBoxPeer : public NativePeer {
+public:
+    ComboBoxPeer(Win32Backend& backend, ComboBox& combo)
+        : NativePeer(backend, combo), combo_(combo) {}
+    void mirror(Property property) override;
+    void command(WORD code) override;
+    void drawItem(const DRAWITEMSTRUCT& item) override;
+    void measureItem(MEASUREITEMSTRUCT& item) override;
+
+protected:
+    WindowKind kind() const override;
+    bool showsCaption() const override { return false; }
+
+private:
+    ComboBox& combo_;
+};
+
+}  // namespace ui::win32
