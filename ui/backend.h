@@ -26,6 +26,9 @@ public:
     // hidden, with the modal result.
     virtual ModalResult runModal(Form& form) = 0;
     virtual void terminate() = 0;
+    // Waits that long without handling input: what arrives meanwhile waits for
+    // the next processMessages. Headless, the clock moves on instead.
+    virtual void sleep(int milliseconds) = 0;
     virtual void cursorChanged(platform::CursorKind cursor) = 0;
     // The timer's enabled state or interval changed.
     virtual void timerChanged(Timer& timer) = 0;

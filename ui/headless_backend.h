@@ -42,6 +42,8 @@ public:
     void processMessages(Application& application) override;
     ModalResult runModal(Form& form) override;
     void terminate() override {}
+    // Moves the clock as advance() does; queued input stays queued.
+    void sleep(int milliseconds) override { advance(milliseconds); }
     void cursorChanged(platform::CursorKind cursor) override { cursorsShown_.push_back(cursor); }
     void timerChanged(Timer& timer) override;
     void timerDestroyed(Timer& timer) override { due_.erase(&timer); }

@@ -197,6 +197,19 @@ TEST_F(Timers, ADisabledTimerNeverFiresAndATickerCanStopItself) {
     EXPECT_EQ(ticks, 3);
 }
 
+TEST_F(Timers, SleepingMovesTheClockAndLeavesQueuedInputWaiting) {
+    Timer& timer = timerLogging(L"Timer1", 100);
+    timer.setEnabled(true);
+    backend.post([this] { log.add("queued click"); });
+    Backend& native = backend;
+    native.sleep(250);
+    EXPECT_EQ(backend.now(), 250);
+    EXPECT_EQ(log.take(), (Events{"Timer1@100", "Timer1@200"}));
+    EXPECT_EQ(backend.queuedInput(), 1u);
+    application.processMessages();
+    EXPECT_EQ(log.take(), Events{"queued click"});
+}
+
 TEST_F(Timers, ANewTimerRunsEverySecondAsTheToolkitsDo) {
     Timer& timer = form.addTimer(L"Timer3");
     EXPECT_TRUE(timer.enabled());

@@ -149,6 +149,10 @@ void ImagePeer::paint(HDC dc, const RECT& client) {
 }
 
 void TabSheetPeer::mirror(Property property) {
+    if (property == Property::Visible && page_.visible() && !childrenRealized_) {
+        childrenRealized_ = true;
+        backend().realizeChildren(page_);
+    }
     NativePeer::mirror(property);
     if (property == Property::Caption) {
         if (auto* tabs = dynamic_cast<PageControlPeer*>(page_.pageControl().peer())) {

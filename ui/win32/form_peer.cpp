@@ -9,6 +9,14 @@ namespace {
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kFrameExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
+// The window taking the activation is one of the program's own (a dialog or a
+// message box it opened), not another program's; none means another program's.
+bool ownedByThisProgram(HWND activated) {
+    DWORD owner = 0;
+    return activated != nullptr && GetWindowThreadProcessId(activated, &owner) != 0 &&
+           owner == GetCurrentProcessId();
+}
+
 }  // namespace
 
 FormPeer::FormPeer(Win32Backend& backend, Form& form) : NativePeer(backend, form), form_(form) {}
@@ -82,7 +90,9 @@ bool FormPeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
             return true;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
-                input::deactivated(form_);
+                if (!ownedByThisProgram(reinterpret_cast<HWND>(lParam))) {
+                    input::deactivated(form_);
+                }
             } else {
                 focus();
             }

@@ -168,7 +168,9 @@ void NativePeer::mirror(Property property) {
 void NativePeer::pull(Property) {}
 
 void NativePeer::childAdded(Control& child) {
-    backend_.realizeTree(child, childParent());
+    if (!defersChildren()) {
+        backend_.realizeTree(child, childParent());
+    }
 }
 
 void NativePeer::focus() {

@@ -43,6 +43,9 @@ public:
     Control& control() const { return control_; }
     // The window that the control's children's windows go into.
     virtual HWND childParent() const { return window_; }
+    // Whether the children's windows wait until the control is first shown
+    // (a page of a page control: most pages are never visited).
+    virtual bool defersChildren() const { return false; }
     // The peer of one of the program's windows; nullptr for any other window.
     static NativePeer* of(HWND window);
 

@@ -162,11 +162,14 @@ private:
     HBITMAP bitmap_ = nullptr;
 };
 
+// A page's controls get their windows when the page is first shown: the
+// program's start then makes only the windows of the page it opens on.
 class TabSheetPeer : public ContainerPeer {
 public:
     TabSheetPeer(Win32Backend& backend, TabSheet& page)
         : ContainerPeer(backend, page), page_(page) {}
     void mirror(Property property) override;
+    bool defersChildren() const override { return !childrenRealized_; }
 
 protected:
     bool showsCaption() const override { return false; }
@@ -174,6 +177,7 @@ protected:
 
 private:
     TabSheet& page_;
+    bool childrenRealized_ = false;
 };
 
 class PageControlPeer : public NativePeer {

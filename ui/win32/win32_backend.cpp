@@ -87,8 +87,15 @@ void Win32Backend::realizeTree(Control& control, HWND parent) {
         control.detachPeer();
         throw;
     }
+    if (!peer.defersChildren()) {
+        realizeChildren(control);
+    }
+}
+
+void Win32Backend::realizeChildren(Control& control) {
+    auto* peer = static_cast<NativePeer*>(control.peer());
     for (Control* child : control.children()) {
-        realizeTree(*child, peer.childParent());
+        realizeTree(*child, peer->childParent());
     }
 }
 

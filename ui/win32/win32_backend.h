@@ -33,6 +33,7 @@ public:
     void processMessages(Application& application) override;
     ModalResult runModal(Form& form) override;
     void terminate() override;
+    void sleep(int milliseconds) override { Sleep(static_cast<DWORD>(milliseconds)); }
     void cursorChanged(platform::CursorKind cursor) override;
     void timerChanged(Timer& timer) override;
     void timerDestroyed(Timer& timer) override;
@@ -41,8 +42,11 @@ public:
     HINSTANCE instance() const { return instance_; }
     FontCache& fonts() { return fonts_; }
     platform::Cursors& cursors() { return cursors_; }
-    // Gives control and its descendants windows under parent.
+    // Gives control and its descendants windows under parent; a control whose
+    // peer defers its children gets only its own window.
     void realizeTree(Control& control, HWND parent);
+    // Gives the children of a control that has a window theirs.
+    void realizeChildren(Control& control);
     // The window class of a form's windows by that name, registered once.
     const wchar_t* formClass(const std::wstring& name);
     // Child control ids, unique in the program, for WM_MEASUREITEM.
