@@ -1,0 +1,125 @@
+// The new-action page (Page8): one button chord, its modifier keys and an
+// action, assigned to a new slot or over the row selected on the Actions tab.
+#include "setup/actions/action_codes.h"
+#include "setup/actions/action_table.h"
+#include "setup/busy_cursor.h"
+#include "setup/tarvex_form.h"
+
+namespace setup {
+namespace {
+
+constexpr int kMacroItem = kMacroAction - kFirstOfferedAction;
+constexpr int kLastItem = kLastOfferedAction - kFirstOfferedAction;
+
+// The text every item is drawn with: a blank before the item's own text.
+const std::wstring kItemIndent = L" ";
+
+bool confirmPrimaryOrSecondary(platform::MessageBoxes& boxes) {
+    platform::MessageBoxRequest box;
+    box.text =
+        L"Reassigning the Primary or Secondary Mouse Buttons can seriously hinder your ability to "
+        L"perform standard Windows functions.  Do you really want to do this?";
+    box.caption = L"Do you know what you're doing right now??";
+    box.buttons = platform::MessageButtons::YesNo;
+    return boxes.show(box) == platform::MessageAnswer::Yes;
+}
+
+bool confirmReplacingDuplicate(platform::MessageBoxes& boxes) {
+    platform::MessageBoxRequest box;
+    box.text =
+        L"The applied action is assigned to a mouse button/control key combination that has "
+        L"already been assigned. Should the previous action be replaced?";
+    box.caption = L"Duplicate";
+    box.buttons = platform::MessageButtons::OkCancel;
+    return boxes.show(box) == platform::MessageAnswer::Ok;
+}
+
+}  // namespace
+
+void TfrmTarvex::cmbActionChange(ui::Control&) {
+    const int item = cmbAction->itemIndex();
+    if (item < 0 || item > kLastItem) {
+        return;
+    }
+    lblCurrentDesc->setCaption(kOfferedActions[item].pageDescription);
+    if (item == kMacroItem) {
+        showPage(Page13, kKeystrokeStep);
+        btnNext->setEnabled(false);
+        btnBack->show();
+    }
+}
+
+void TfrmTarvex::cmbActionEnter(ui::Control&) {
+    actionBoxEntered = true;
+}
+
+// The description follows the drop-down list as it is drawn, so it ends on the
+// last item's; the first drawing after the box got the focus shows the chosen
+// item's text instead.
+void TfrmTarvex::cmbActionDrawItem(ui::Control& control, int index, ui::Rect rect,
+                                   ui::OwnerDrawState) {
+    if (index < 0 || index > kLastItem) {
+        return;
+    }
+    lblCurrentDesc->setCaption(kOfferedActions[index].dropDownDescription);
+    if (index == kLastItem && actionBoxEntered) {
+        lblCurrentDesc->setCaption(cmbAction->text());
+        actionBoxEntered = false;
+    }
+    auto& canvas = control.canvas();
+    canvas.fillRect(rect);
+    canvas.textOut(rect.left, rect.top, kItemIndent + cmbAction->item(index));
+}
+
+void TfrmTarvex::btnAssignActionClick(ui::Control&) {
+    BusyCursor busy(application());
+    const int row = lstbAssignedActionsMB->itemIndex();
+    const int slot = row >= 0 ? row : firstFreeSlot(editedActions);
+    const int chordItem = cmbMouseButtons->itemIndex();
+    const int actionItem = cmbAction->itemIndex();
+    if (slot < 0 || slot > actionCount(editedActions) || chordItem < 0 || actionItem < 0) {
+        return;
+    }
+    const int buttonCode = kButtonChords.at(chordItem).code;
+    const int modifierItem = cmbKeyboardKey->itemIndex();
+    const int keyCode = modifierItem < 0 ? 0 : kModifierChoices.at(modifierItem).code;
+    const int actionCode = kFirstOfferedAction + actionItem;
+    if ((buttonCode == kPrimaryChord || buttonCode == kSecondaryChord) && keyCode == 0 &&
+        !confirmPrimaryOrSecondary(services_.messageBoxes)) {
+        return;
+    }
+
+    const ActionTable before = editedActions;
+    auto& entry = editedActions[slot];
+    entry.buttonCode = buttonCode;
+    entry.keyCode = keyCode;
+    entry.actionCode = actionCode;
+    if (actionCode == kMacroAction) {
+        entry.macroText = pendingMacro;
+        entry.macroLength = static_cast<int>(pendingMacro.size());
+    }
+    const int duplicate = findDuplicate(editedActions, slot);
+    if (duplicate >= 0) {
+        if (confirmReplacingDuplicate(services_.messageBoxes)) {
+            keepOneEntry(editedActions, slot, duplicate);
+        } else {
+            editedActions = before;
+        }
+    }
+
+    currentActions = editedActions;
+    writeLiveSetup(currentActions, applicationName, chosenDevice, currentSetup);
+    // Showing the tab rebuilds its list.
+    showPropertyTab(TabSheet4);
+    lstbAssignedActionsMB->repaint();
+    btnBack->show();
+    btnNext->setEnabled(true);
+    updateApplyButton();
+}
+
+void TfrmTarvex::btnPage13AssignClick(ui::Control& sender) {
+    pendingMacro = txtActionString->text();
+    btnAssignActionClick(sender);
+}
+
+}  // namespace setup

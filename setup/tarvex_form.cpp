@@ -1,0 +1,111 @@
+#include "setup/tarvex_form.h"
+
+#include "platform/keyboard.h"
+#include "setup/messages.h"
+#include "setup/store/registry_layout.h"
+
+namespace setup {
+namespace {
+
+constexpr int kClientWidth = 536;
+constexpr int kClientHeight = 384;
+const std::wstring kWindowCaption = L"Orvane Mouse Setup Control Panel";
+const std::wstring kCursorDirectory = L"C:\\Windows\\Cursors";
+const std::wstring kRootDirectory = L"C:\\";
+const std::wstring kDefaultCursorFolder = L"\\p\\";
+// An install directory of "0" is what a broken installation leaves behind.
+const std::wstring kBrokenInstallDirectory = L"0";
+
+}  // namespace
+
+TfrmTarvex::TfrmTarvex(ui::Application& application, Services& services)
+    : ui::Form(application, L"frmTarvex"),
+      driverLink(services.modules),
+      services_(services),
+      macroReporter_(services.messageBoxes, application.title()) {
+    setNativeClassName(L"TfrmTarvex");
+    setCaption(kWindowCaption);
+    setClientSize(kClientWidth, kClientHeight);
+    setMaximizeBox(true);
+    buildWindowLayout();
+    bindStartupHandlers();
+    bindWizardHandlers();
+    bindDeviceHandlers();
+    bindFinishHandlers();
+    bindStoreHandlers();
+    bindApplicationHandlers();
+    bindActionHandlers();
+    bindMotionHandlers();
+    bindButtonsHandlers();
+    bindPointerHandlers();
+    bindDriverHandlers();
+    created();
+
+    savedSetup.buttonPosition[0] = kNothingLoaded;
+    cursorBrowseDirectory =
+        services_.files.directoryExists(kCursorDirectory) ? kCursorDirectory : kRootDirectory;
+    applicationBrowseDirectory = kRootDirectory;
+    readInstallDirectory();
+    loadDefaultCursors();
+}
+
+// The driver library outlives the window: the finish animation releases it.
+TfrmTarvex::~TfrmTarvex() {
+    releaseCursors();
+}
+
+void TfrmTarvex::bindStartupHandlers() {
+    onCreate = handler(&TfrmTarvex::FormCreate);
+    onDeactivate = handler(&TfrmTarvex::FormDeactivate);
+}
+
+void TfrmTarvex::FormCreate(ui::Control&) {
+    application().setCursor(platform::CursorKind::AppStarting);
+    if (!driverLink.bind()) {
+        if (!driverLink.libraryLoaded()) {
+            showStopMessage(services_.messageBoxes,
+                            L"Cannot find DLL file: Orvdll.dll\n  You need to reinstall the Orvane "
+                            L"Mouse Driver",
+                            L"Error loading DLL");
+        }
+        showStopMessage(services_.messageBoxes,
+                        L"Error reading DLL file: Orvdll.dll\n  Reinstall the Orvane Mouse Driver",
+                        L"Error in DLL file");
+        application().terminate();
+    }
+    cursorHandles.fill(platform::kNoCursor);
+    PageControl1->setActivePage(*Page18);
+    application().setCursor(platform::CursorKind::Arrow);
+}
+
+void TfrmTarvex::readInstallDirectory() {
+    auto key = services_.registry.open(kDriverRoot, kOrvaneKey);
+    if (!key) {
+        showStopMessage(services_.messageBoxes,
+                        L"Error reading registry\n  Reinstall The Orvane Mouse Driver",
+                        L"Error in Registry");
+        application().terminate();
+        return;
+    }
+    installDirectory = key->readString(kInstallDirectoryValue);
+    if (installDirectory == kBrokenInstallDirectory) {
+        showStopMessage(services_.messageBoxes,
+                        L"Error in Registry\n  Reinstall The Orvane Mouse Driver",
+                        L"Error in Regsitry");
+        application().terminate();
+    }
+    key->close();
+}
+
+void TfrmTarvex::loadDefaultCursors() {
+    for (int role = 1; role <= kPointerRoles; ++role) {
+        defaultCursors[role - 1] = services_.cursors.loadFromFile(
+            installDirectory + kDefaultCursorFolder + L"P" + std::to_wstring(role) + L".cur");
+    }
+}
+
+void TfrmTarvex::FormDeactivate(ui::Control&) {
+    services_.keyboard.sendKeyDown(platform::vk::kEscape);
+}
+
+}  // namespace setup

@@ -1,0 +1,81 @@
+// Recording a keystroke macro in the real program: keys typed into the capture
+// edit become symbols, and assigning them to a chord stores the macro in the
+// driver's notation and tells the driver.
+#include <gtest/gtest.h>
+
+#include "platform/text.h"
+#include "tests/program/tarvex_program.h"
+
+namespace program_test {
+namespace {
+
+constexpr int kAux1Item = 0;
+constexpr int kCtrlItem = 2;
+constexpr int kCustomTextItem = 2;
+constexpr LPARAM kRepeatOnce = 1;
+constexpr int kScanCodeShift = 16;
+constexpr LPARAM kKeyReleased = static_cast<LPARAM>(0xC0000000u);
+
+// A key event as the keyboard driver queues it for the focused window.
+void postKey(HWND window, int key, bool down) {
+    const LPARAM data = kRepeatOnce | static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC))
+                                          << kScanCodeShift;
+    PostMessageW(window, down ? WM_KEYDOWN : WM_KEYUP, key, down ? data : data | kKeyReleased);
+}
+
+class RecordingAMacro : public TarvexProgram {
+protected:
+
+    // Through the device and type pages to the property page's Actions tab.
+    void openActionsTab() {
+        openProperties();
+        // The property page opens on Buttons; Actions lies two tabs to the right.
+        uidriver::pressKey(control(L"PageControl2"), VK_RIGHT);
+        waitUntilShown(L"TabSheet3");
+        uidriver::pressKey(control(L"PageControl2"), VK_RIGHT);
+        waitUntilShown(L"TabSheet4");
+    }
+};
+
+TEST_F(RecordingAMacro, TypedKeysAreStoredInTheDriversNotation) {
+    openActionsTab();
+    clickAndWaitFor(L"btnAssignNew", L"Page8");
+    uidriver::chooseComboItem(control(L"cmbMouseButtons"), kAux1Item);
+    uidriver::chooseComboItem(control(L"cmbKeyboardKey"), kCtrlItem);
+    uidriver::chooseComboItem(control(L"cmbAction"), kCustomTextItem);
+    waitUntilShown(L"Page13");
+
+    // The capture edit takes the place of the page's plain edit when the page is
+    // first shown, and takes the focus: wait for it.
+    HWND edit = nullptr;
+    ASSERT_TRUE(uidriver::waitFor([&] {
+        edit = uidriver::findControl(window_, L"txtActionString");
+        return edit != nullptr && uidriver::focusedWindow(window_) == edit;
+    }));
+    const std::pair<int, bool> keys[] = {
+        {VK_CONTROL, true}, {'C', true},    {'C', false},    {VK_CONTROL, false}, {VK_F5, true},
+        {VK_F5, false},     {VK_TAB, true}, {VK_TAB, false}, {'X', true},         {'X', false},
+    };
+    for (const auto& [key, down] : keys) {
+        postKey(edit, key, down);
+    }
+    const std::wstring recorded = L"{Ctrl-Dn}c{Ctrl-Up}{F5}{Tab}x";
+    EXPECT_TRUE(uidriver::waitFor([&] { return uidriver::windowText(edit) == recorded; }))
+        << "the edit shows " << platform::toUtf8(uidriver::windowText(edit));
+    EXPECT_EQ(uidriver::focusedWindow(window_), edit) << "Tab came back to the edit";
+
+    clickAndWaitFor(L"btnPage13Assign", L"TabSheet4");
+    // Ctrl pressed "{<}" and released "{~<}", F5 as "^" (89 + 5), Tab as ".~.".
+    const std::wstring macro = L"{<}c{~<}{^~^}{.~.}x";
+    const std::wstring stored = L"020206" + std::to_wstring(macro.size()) + macro;
+    EXPECT_TRUE(uidriver::waitFor([&] { return property(L"A001") == stored; }))
+        << "A001 holds " << platform::toUtf8(property(L"A001"));
+    EXPECT_TRUE(uidriver::waitFor([&] {
+        const auto lines = journal();
+        return !lines.empty() && standins::journalValue(lines.back(), L"A001") == stored;
+    })) << "the driver read the new actions";
+    EXPECT_EQ(uidriver::listItems(control(L"lstbAssignedActionsMB")).size(), 1u);
+}
+
+}  // namespace
+}  // namespace program_test
