@@ -25,7 +25,6 @@ void postKey(HWND window, int key, bool down) {
 
 class RecordingAMacro : public TarvexProgram {
 protected:
-
     // Through the device and type pages to the property page's Actions tab.
     void openActionsTab() {
         openProperties();

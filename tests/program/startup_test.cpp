@@ -2,6 +2,7 @@
 // messages, the welcome page and what losing the activation does.
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
 #include "tests/program/tarvex_program.h"
 
 namespace program_test {
@@ -77,12 +78,12 @@ TEST_F(TarvexProgram, ADriverLibraryWithoutItsEntryIsReported) {
 // Losing the activation to another program sends one Escape key-down. The
 // key goes wherever the keyboard is then; a low-level hook sees it on its way.
 UINT injectedEscapes = 0;
+UINT injectedEscapeReleases = 0;
 
 LRESULT CALLBACK watchKeys(int code, WPARAM message, LPARAM data) {
     const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
-    if (code == HC_ACTION && message == WM_KEYDOWN && key->vkCode == VK_ESCAPE &&
-        (key->flags & LLKHF_INJECTED) != 0) {
-        ++injectedEscapes;
+    if (code == HC_ACTION && key->vkCode == VK_ESCAPE && (key->flags & LLKHF_INJECTED) != 0) {
+        ++(message == WM_KEYUP ? injectedEscapeReleases : injectedEscapes);
     }
     return CallNextHookEx(nullptr, code, message, data);
 }
@@ -91,10 +92,11 @@ TEST_F(TarvexProgram, LosingActivationToAnotherProgramInjectsEscape) {
     loadRegistry("one_device.reg");
     startAndWait();
     injectedEscapes = 0;
+    injectedEscapeReleases = 0;
     HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, watchKeys, GetModuleHandleW(nullptr), 0);
     ASSERT_NE(hook, nullptr);
-    HWND other = CreateWindowW(L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                               200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND other = CreateWindowW(L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                               0, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(other, nullptr);
 
     SetForegroundWindow(window_);
@@ -114,7 +116,44 @@ TEST_F(TarvexProgram, LosingActivationToAnotherProgramInjectsEscape) {
     UnhookWindowsHookEx(hook);
     DestroyWindow(other);
     EXPECT_TRUE(arrived);
-    EXPECT_EQ(injectedEscapes, 1u) << "one key-down, no key-up";
+    EXPECT_EQ(injectedEscapeReleases, 0u) << "a key-down only, no key-up";
+}
+
+// A library of the driver's name planted in the working directory is never
+// loaded: the one found on the normal search path is.
+TEST_F(TarvexProgram, ALibraryPlantedInTheWorkingDirectoryIsIgnored) {
+    loadRegistry("one_device.reg");
+    const auto planted = scratchDirectory(L"planted");
+    ASSERT_TRUE(CopyFileW(platform::fromUtf8(TARVEX_LIBRARY_WITHOUT_ENTRY).c_str(),
+                          (planted + L"\\Orvdll.dll").c_str(), FALSE));
+    auto& copy = start(planted);
+    window_ = copy.waitForWindow(kWindowClass);
+    EXPECT_FALSE(uidriver::findMessageBox(copy.processId()).has_value())
+        << "the planted library, which lacks the entry, was not bound";
+}
+
+// Copies started together: exactly one reaches its window, the others end
+// silently.
+TEST_F(TarvexProgram, CopiesStartedAtTheSameMomentLeaveOneWindow) {
+    loadRegistry("one_device.reg");
+    constexpr int kCopies = 4;
+    std::vector<uidriver::Program*> copies;
+    for (int i = 0; i < kCopies; ++i) {
+        copies.push_back(&start());
+    }
+    int ended = 0;
+    uidriver::Program* running = nullptr;
+    for (auto* copy : copies) {
+        if (const auto exitCode = copy->waitForExit(std::chrono::milliseconds(5000))) {
+            EXPECT_EQ(*exitCode, 0u);
+            ++ended;
+        } else {
+            running = copy;
+        }
+    }
+    EXPECT_EQ(ended, kCopies - 1);
+    ASSERT_NE(running, nullptr);
+    EXPECT_NE(running->waitForWindow(kWindowClass), nullptr);
 }
 
 }  // namespace

@@ -105,7 +105,13 @@ void TarvexProgram::replaceDriverLibraryWithoutEntry() {
     copyFile(platform::fromUtf8(TARVEX_LIBRARY_WITHOUT_ENTRY), installDirectory_ + L"Orvdll.dll");
 }
 
-uidriver::Program& TarvexProgram::start() {
+std::wstring TarvexProgram::scratchDirectory(const std::wstring& name) {
+    const auto directory = temporary_ + L"\\" + name;
+    CreateDirectoryW(directory.c_str(), nullptr);
+    return directory;
+}
+
+uidriver::Program& TarvexProgram::start(const std::wstring& workingDirectory) {
     wchar_t path[32768];
     const DWORD length =
         GetEnvironmentVariableW(L"PATH", path, static_cast<DWORD>(std::size(path)));
@@ -115,7 +121,8 @@ uidriver::Program& TarvexProgram::start() {
         platform::fromUtf8(TARVEX_EXE),
         std::map<std::wstring, std::wstring>{
             {L"ORVDLL_JOURNAL", journalPath_},
-            {L"PATH", installDirectory_ + L";" + std::wstring(path, length)}}));
+            {L"PATH", installDirectory_ + L";" + std::wstring(path, length)}},
+        workingDirectory));
     return *programs_.back();
 }
 
@@ -126,7 +133,8 @@ HWND TarvexProgram::startAndWait() {
 
 void TarvexProgram::waitUntilShown(const std::wstring& name) {
     const HWND shown = control(name);
-    ASSERT_TRUE(uidriver::waitFor([&] { return uidriver::isVisible(shown); })) << platform::toUtf8(name);
+    ASSERT_TRUE(uidriver::waitFor([&] { return uidriver::isVisible(shown); }))
+        << platform::toUtf8(name);
 }
 
 void TarvexProgram::clickAndWaitFor(const std::wstring& button, const std::wstring& page) {

@@ -32,8 +32,9 @@ protected:
     void removeDriverLibrary();
     void replaceDriverLibraryWithoutEntry();
 
-    // Starts tarvex.exe (the previous one keeps running).
-    uidriver::Program& start();
+    // Starts tarvex.exe (the previous one keeps running), in the test's working
+    // directory or the one given.
+    uidriver::Program& start(const std::wstring& workingDirectory = {});
     // Starts it and waits for its window.
     HWND startAndWait();
     uidriver::Program& program() { return *programs_.back(); }
@@ -52,6 +53,9 @@ protected:
     std::vector<std::vector<standins::JournalField>> journal();
     // A registry value of SOFTWARE\Orvane\Properties; empty when missing.
     std::wstring property(const std::wstring& name);
+
+    // A directory of the test's own, below its temporary folder, made on demand.
+    std::wstring scratchDirectory(const std::wstring& name);
 
     std::wstring installDirectory_;
     std::wstring journalPath_;

@@ -385,15 +385,17 @@ std::wstring answerMessageBox(DWORD processId, const std::wstring& caption, int 
     return box->text;
 }
 
-Program::Program(const std::wstring& path,
-                 const std::map<std::wstring, std::wstring>& environment) {
+Program::Program(const std::wstring& path, const std::map<std::wstring, std::wstring>& environment,
+                 const std::wstring& workingDirectory) {
     std::wstring commandLine = L"\"" + path + L"\"";
     std::wstring block = environmentBlock(environment);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                        CREATE_UNICODE_ENVIRONMENT, block.data(), nullptr, &startup, &info)) {
+                        CREATE_UNICODE_ENVIRONMENT, block.data(),
+                        workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
+                        &info)) {
         throw std::runtime_error("cannot start " + platform::toUtf8(path) + " (error " +
                                  std::to_string(GetLastError()) + ")");
     }

@@ -108,8 +108,10 @@ std::wstring answerMessageBox(DWORD processId, const std::wstring& caption, int 
 // A program started for a test; killed when the object goes if still running.
 class Program {
 public:
-    // Starts path with the test's environment plus the variables given.
-    Program(const std::wstring& path, const std::map<std::wstring, std::wstring>& environment);
+    // Starts path with the test's environment plus the variables given, in the
+    // working directory given (the test's own when empty).
+    Program(const std::wstring& path, const std::map<std::wstring, std::wstring>& environment,
+            const std::wstring& workingDirectory = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
