@@ -1,5 +1,7 @@
 #include "platform/registry.h"
 
+#include "platform/errors.h"
+
 namespace platform {
 
 RegistryValue RegistryValue::ofString(const std::wstring& text) {
@@ -25,6 +27,21 @@ std::wstring RegistryValue::text() const {
         out += unit;
     }
     return out;
+}
+
+std::wstring RegistryKey::readString(const std::wstring& name) {
+    const auto value = readValue(name);
+    if (!value) {
+        return L"";
+    }
+    if (value->type != kRegString && value->type != kRegExpandString) {
+        throw RegistryError(L"Invalid data type for '" + name + L"'");
+    }
+    return value->text();
+}
+
+void RegistryKey::writeString(const std::wstring& name, const std::wstring& value) {
+    writeValue(name, RegistryValue::ofString(value));
 }
 
 std::wstring rootName(RegistryRoot root) {

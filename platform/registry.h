@@ -41,8 +41,8 @@ public:
     virtual ~RegistryKey() = default;
 
     // A missing value reads as the empty text; a value of another type is an error.
-    virtual std::wstring readString(const std::wstring& name) = 0;
-    virtual void writeString(const std::wstring& name, const std::wstring& value) = 0;
+    std::wstring readString(const std::wstring& name);
+    void writeString(const std::wstring& name, const std::wstring& value);
     virtual bool hasValue(const std::wstring& name) = 0;
     // Returns false when there was no such value.
     virtual bool deleteValue(const std::wstring& name) = 0;

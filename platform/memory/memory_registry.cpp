@@ -74,21 +74,6 @@ public:
     MemoryRegistryKey(MemoryRegistry& owner, RegistryRoot root, std::wstring path)
         : owner_(owner), root_(root), path_(std::move(path)), name_(fullPath(root_, path_)) {}
 
-    std::wstring readString(const std::wstring& name) override {
-        const auto value = readValue(name);
-        if (!value) {
-            return L"";
-        }
-        if (value->type != kRegString && value->type != kRegExpandString) {
-            throw RegistryError(L"Invalid data type for '" + name + L"'");
-        }
-        return value->text();
-    }
-
-    void writeString(const std::wstring& name, const std::wstring& value) override {
-        writeValue(name, RegistryValue::ofString(value));
-    }
-
     bool hasValue(const std::wstring& name) override {
         auto& node = live();
         return node.findValue(name) != node.values.end();

@@ -37,21 +37,6 @@ public:
         }
     }
 
-    std::wstring readString(const std::wstring& name) override {
-        const auto value = readValue(name);
-        if (!value) {
-            return L"";
-        }
-        if (value->type != kRegString && value->type != kRegExpandString) {
-            throw RegistryError(L"Invalid data type for '" + name + L"'");
-        }
-        return value->text();
-    }
-
-    void writeString(const std::wstring& name, const std::wstring& value) override {
-        writeValue(name, RegistryValue::ofString(value));
-    }
-
     bool hasValue(const std::wstring& name) override {
         return RegQueryValueExW(live(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
                ERROR_SUCCESS;
