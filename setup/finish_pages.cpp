@@ -147,20 +147,11 @@ void TfrmTarvex::btnMultipleDevicesClick(ui::Control&) {
 }
 
 void TfrmTarvex::btnPage11YesClick(ui::Control&) {
-    if (btnApply->enabled()) {
-        const auto question = L"Changes to \"" + lblDeviceSelected1->caption() +
-                              L"\" will be lost if they are\nnot applied. Apply changes before "
-                              L"changing pointing device?";
-        switch (askToApplyChanges(services_.messageBoxes, question)) {
-            case platform::MessageAnswer::Yes:
-                btnApplyClick(*btnApply);
-                break;
-            case platform::MessageAnswer::No:
-                revertSetup(applicationName);
-                break;
-            default:
-                return;
-        }
+    const auto question = L"Changes to \"" + lblDeviceSelected1->caption() +
+                          L"\" will be lost if they are\nnot applied. Apply changes before "
+                          L"changing pointing device?";
+    if (!settleChanges(question, applicationName)) {
+        return;
     }
     applicationName.clear();
     clearLoadedSetup();

@@ -441,9 +441,10 @@ private:
         return [this, method](Args... args) { (this->*method)(std::forward<Args>(args)...); };
     }
 
-    // Asks whether to apply unapplied changes made for subject; Yes applies, No
-    // reverts. False when the user cancels.
-    bool settleChanges(const std::wstring& subject);
+    // While Apply is enabled, asks question about the changes made for subject:
+    // Yes applies them (under subject), No reverts them. False when the user
+    // cancels.
+    bool settleChanges(const std::wstring& question, const std::wstring& subject);
     // The properties page on tab, with the setup loaded afresh.
     void enterProperties(ui::TabSheet* tab);
     void showFinishPage();

@@ -42,11 +42,11 @@ void TfrmTarvex::showPropertyTab(ui::TabSheet* tab) {
     showPage(Page7, kPropertiesStep);
 }
 
-bool TfrmTarvex::settleChanges(const std::wstring& subject) {
+bool TfrmTarvex::settleChanges(const std::wstring& question, const std::wstring& subject) {
     if (!btnApply->enabled()) {
         return true;
     }
-    switch (askToApplyChanges(services_.messageBoxes, changesQuestion(subject))) {
+    switch (askToApplyChanges(services_.messageBoxes, question)) {
         case platform::MessageAnswer::Yes: {
             // Apply stores the pending edits under the application they were made for.
             const auto chosen = applicationName;
@@ -90,7 +90,7 @@ void TfrmTarvex::btnNextClick(ui::Control& sender) {
             enterProperties(TabSheet2);
             break;
         case kPropertiesStep:
-            if (!settleChanges(applicationName)) {
+            if (!settleChanges(changesQuestion(applicationName), applicationName)) {
                 return;
             }
             showPage(Page9, kCustomizeStep);
@@ -109,7 +109,8 @@ void TfrmTarvex::btnNextClick(ui::Control& sender) {
             }
             break;
         case kApplicationsStep:
-            if (applicationName.empty() || !settleChanges(previousApplication)) {
+            if (applicationName.empty() ||
+                !settleChanges(changesQuestion(previousApplication), previousApplication)) {
                 return;
             }
             clearLoadedSetup();
