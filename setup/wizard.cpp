@@ -136,10 +136,14 @@ void TfrmTarvex::btnNextClick(ui::Control& sender) {
     }
 }
 
+// The page shows only a setup that loaded: after a failed load the user stays
+// where Next was pressed and can press it again, instead of editing a setup
+// that is half another device's or application's and would be written as this
+// one's.
 void TfrmTarvex::enterProperties(ui::TabSheet* tab) {
-    showPropertyTab(tab);
     reloadNeeded = true;
     loadPropertyInfo();
+    showPropertyTab(tab);
 }
 
 void TfrmTarvex::showFinishPage() {

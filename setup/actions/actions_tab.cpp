@@ -164,9 +164,13 @@ void TfrmTarvex::btnDeleteShortClick(ui::Control&) {
     if (row < 0) {
         return;
     }
-    removeAction(editedActions, row);
-    currentActions = editedActions;
-    writeLiveSetup(currentActions, applicationName, chosenDevice, currentSetup);
+    // The tables lose the action once that is stored: after a refused write the
+    // list still shows it, and Delete takes the same row again, not its neighbour.
+    ActionTable remaining = editedActions;
+    removeAction(remaining, row);
+    writeLiveSetup(remaining, applicationName, chosenDevice, currentSetup);
+    editedActions = remaining;
+    currentActions = remaining;
     updateApplyButton();
     TabSheet4Show(*TabSheet4);
 }

@@ -89,8 +89,8 @@ void TfrmTarvex::btnAssignActionClick(ui::Control&) {
         return;
     }
 
-    const ActionTable before = editedActions;
-    auto& entry = editedActions[slot];
+    ActionTable assigned = editedActions;
+    auto& entry = assigned[slot];
     entry.buttonCode = buttonCode;
     entry.keyCode = keyCode;
     entry.actionCode = actionCode;
@@ -98,17 +98,21 @@ void TfrmTarvex::btnAssignActionClick(ui::Control&) {
         entry.macroText = pendingMacro;
         entry.macroLength = static_cast<int>(pendingMacro.size());
     }
-    const int duplicate = findDuplicate(editedActions, slot);
+    const int duplicate = findDuplicate(assigned, slot);
     if (duplicate >= 0) {
         if (confirmReplacingDuplicate(services_.messageBoxes)) {
-            keepOneEntry(editedActions, slot, duplicate);
+            keepOneEntry(assigned, slot, duplicate);
         } else {
-            editedActions = before;
+            assigned = editedActions;
         }
     }
 
-    currentActions = editedActions;
-    writeLiveSetup(currentActions, applicationName, chosenDevice, currentSetup);
+    // The tables take the assignment once it is stored: after a refused write
+    // the page still offers it, and assigning it again does not meet it as a
+    // duplicate of itself.
+    writeLiveSetup(assigned, applicationName, chosenDevice, currentSetup);
+    editedActions = assigned;
+    currentActions = assigned;
     // Showing the tab rebuilds its list.
     showPropertyTab(TabSheet4);
     lstbAssignedActionsMB->repaint();

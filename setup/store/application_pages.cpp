@@ -143,12 +143,15 @@ void TfrmTarvex::addApplication(const std::wstring& name) {
         return;
     }
     BusyCursor busy(application());
-    lstbSpecialApplications->setItemIndex(lstbSpecialApplications->addItem(program));
-    btnNext->setEnabled(true);
+    // Listed only once stored: a name listed without its record would be chosen
+    // rather than added when the user tries again, and its setup would start
+    // from the defaults instead of the GENERAL settings and actions.
     auto key = openPropertiesKey(services_.registry);
     addApplicationRecord(*key, makeDeviceKey(chosenDevice.deviceCode, chosenDevice.portNumber),
                          program);
     key->close();
+    lstbSpecialApplications->setItemIndex(lstbSpecialApplications->addItem(program));
+    btnNext->setEnabled(true);
     driverLink.notifyDriver();
     if (btnNext->canFocus()) {
         btnNext->setFocus();

@@ -66,11 +66,10 @@ int addApplicationRecord(platform::RegistryKey& properties, const std::wstring& 
                              ? std::wstring()
                              : properties.readString(actionValueName(general.number));
 
-    properties.writeString(recordValueName(number),
-                           deviceKey +
-                               platform::zeroPadded(static_cast<int>(name.size()), kFieldWidth) +
-                               name + settings);
-    properties.writeString(actionValueName(number), actions);
+    storeNewRecord(properties, number,
+                   deviceKey + platform::zeroPadded(static_cast<int>(name.size()), kFieldWidth) +
+                       name + settings,
+                   actions);
     return number;
 }
 
@@ -87,18 +86,43 @@ std::optional<int> findApplicationRecord(platform::RegistryKey& properties, cons
     return found;
 }
 
+namespace {
+
+// Copies record from over the number below it. Its actions move before its
+// settings: should a write be refused between the two, the first occurrence of
+// every record keeps its own. The copy below, which a load may pick as the
+// later of two, gets its own actions back when the registry takes that write.
+void moveRecordDown(platform::RegistryKey& properties, int from, const std::wstring& record) {
+    const auto below = from - 1;
+    const auto replacedActions = properties.readValue(actionValueName(below));
+    properties.writeString(actionValueName(below), properties.readString(actionValueName(from)));
+    try {
+        properties.writeString(recordValueName(below), record);
+    } catch (const platform::RegistryError&) {
+        try {
+            if (replacedActions) {
+                properties.writeValue(actionValueName(below), *replacedActions);
+            } else {
+                properties.deleteValue(actionValueName(below));
+            }
+        } catch (const platform::RegistryError&) {
+            // The first refusal is the one the user is told about; the copy
+            // below then keeps the moved record's actions.
+        }
+        throw;
+    }
+}
+
+}  // namespace
+
 void removeRecord(platform::RegistryKey& properties, int number) {
     int last = number;
-    // A record's actions move before its settings: should a write be refused
-    // between the two, the first occurrence of every record keeps its own.
     for (int later = number + 1; later <= kLastRecordNumber; ++later) {
         const auto record = properties.readString(recordValueName(later));
         if (record.empty()) {
             break;
         }
-        properties.writeString(actionValueName(later - 1),
-                               properties.readString(actionValueName(later)));
-        properties.writeString(recordValueName(later - 1), record);
+        moveRecordDown(properties, later, record);
         last = later;
     }
     // The P value goes first, so that the numbering ends before its A value.

@@ -23,8 +23,8 @@ std::vector<std::wstring> listApplications(platform::RegistryKey& properties,
 
 // Stores a record for name under the first free number: the device's GENERAL
 // settings and actions under the new name, or the four-button default
-// settings without actions when the device has no GENERAL record. The P value
-// is written first, then its A value. Returns the number written; raises
+// settings without actions when the device has no GENERAL record, its A value
+// first (storeNewRecord). Returns the number written; raises
 // platform::Error when name does not fit its length field or every number is
 // in use.
 int addApplicationRecord(platform::RegistryKey& properties, const std::wstring& deviceKey,
@@ -41,7 +41,9 @@ std::optional<int> findApplicationRecord(platform::RegistryKey& properties, cons
 // value) moves down by one, then the last number is removed. Each record is
 // copied over its predecessor before anything is removed, so a write refused
 // half-way leaves at worst one record twice, never a record lost or a gap that
-// would hide the records after it.
+// would hide the records after it. A move refused between a record's A and P
+// values puts the replaced A value back before the error goes on, so that both
+// copies of the record left twice keep their own actions.
 void removeRecord(platform::RegistryKey& properties, int number);
 
 }  // namespace setup

@@ -51,4 +51,10 @@ int freeRecordNumber(int scanStop) {
     return scanStop;
 }
 
+void storeNewRecord(platform::RegistryKey& properties, int number, const std::wstring& value,
+                    const std::wstring& actions) {
+    properties.writeString(actionValueName(number), actions);
+    properties.writeString(recordValueName(number), value);
+}
+
 }  // namespace setup

@@ -43,4 +43,12 @@ RecordSlot findRecordSlot(platform::RegistryKey& properties, const std::wstring&
 // platform::Error when all numbers are used.
 int freeRecordNumber(int scanStop);
 
+// Writes a record under a number no scan reaches yet: its A value, then the P
+// value (device key included) that makes it visible. A refused write thus
+// leaves at most an A value at the first free number, where no scan looks and
+// which the next record stored there overwrites before it appears; a record
+// never appears paired with actions that are not its own.
+void storeNewRecord(platform::RegistryKey& properties, int number, const std::wstring& value,
+                    const std::wstring& actions);
+
 }  // namespace setup

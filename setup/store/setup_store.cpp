@@ -19,8 +19,9 @@ bool belongsTo(const std::wstring& value, const std::wstring& deviceKey, int por
            platform::parseDecimal(platform::part(value, kPortStart, kCodeDigits)) == portNumber;
 }
 
-void writeRecord(platform::RegistryKey& key, int number, const std::wstring& value,
-                 const std::wstring& actions) {
+// A record rewritten where it is: its settings, then its actions.
+void rewriteRecord(platform::RegistryKey& key, int number, const std::wstring& value,
+                   const std::wstring& actions) {
     key.writeString(recordValueName(number), value);
     key.writeString(actionValueName(number), actions);
 }
@@ -51,7 +52,7 @@ LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& dev
     const StoredRecord* matched = nullptr;
     if (firstFree == 1) {
         loaded.recordText = device.buttonCount <= 2 ? kTwoButtonDefaultRecord : kDefaultRecord;
-        writeRecord(*key, 1, deviceKey + loaded.recordText, L"");
+        storeNewRecord(*key, 1, deviceKey + loaded.recordText, L"");
     } else {
         for (const auto& record : loaded.deviceRecords) {
             if (storedApplicationName(record.value) == name) {
@@ -62,7 +63,7 @@ LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& dev
     }
     if (loaded.recordText.empty()) {
         loaded.recordText = name == kGeneral ? kDefaultRecord : namedDefaultRecord(name);
-        writeRecord(*key, freeRecordNumber(firstFree), deviceKey + loaded.recordText, L"");
+        storeNewRecord(*key, freeRecordNumber(firstFree), deviceKey + loaded.recordText, L"");
     }
     if (matched != nullptr) {
         loaded.actionText = key->readString(actionValueName(matched->number));
@@ -76,7 +77,11 @@ RecordSlot storeDeviceRecord(platform::Registry& registry, const std::wstring& d
                              const std::wstring& actionText) {
     auto key = openPropertiesKey(registry);
     const auto slot = findRecordSlot(*key, deviceKey, applicationName);
-    writeRecord(*key, slot.number, deviceKey + recordText, actionText);
+    if (slot.content.empty()) {
+        storeNewRecord(*key, slot.number, deviceKey + recordText, actionText);
+    } else {
+        rewriteRecord(*key, slot.number, deviceKey + recordText, actionText);
+    }
     key->close();
     return slot;
 }

@@ -67,8 +67,10 @@ TEST_P(MalformedRecords, AreReportedByFieldAndNothingIsWrittenOverThem) {
     EXPECT_EQ(snapshot(), before) << "the load writes nothing over what it cannot read";
     EXPECT_TRUE(driverNotifications().empty());
 
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kDeviceTypeStep)
+        << "a setup that could not be read is not offered for editing";
     back();
-    EXPECT_EQ(w().wizardStep, TfrmTarvex::kDeviceTypeStep) << "the program goes on";
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kDevicesStep) << "the program goes on";
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, MalformedRecords,

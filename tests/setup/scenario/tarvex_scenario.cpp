@@ -25,11 +25,12 @@ std::string fileBytes(const std::string& path) {
 
 // The driver library's entry is a plain function: it reaches the registry of
 // the scenario running now through this pointer.
-platform::Registry* currentRegistry = nullptr;
+platform::MemoryRegistry* currentRegistry = nullptr;
 std::vector<DriverNotification> notifications;
 
 int sendUtilMessage(int first, int second) {
     DriverNotification call{first, second, {}};
+    call.writesBefore = currentRegistry->writeCount();
     if (first == 1 && second == 137) {
         call.settings = standins::rereadDriverSettings(*currentRegistry);
     }

@@ -32,6 +32,8 @@ struct DriverNotification {
     int first = 0;
     int second = 0;
     std::vector<standins::JournalField> settings;
+    // Registry writes attempted before the call, refused ones included.
+    size_t writesBefore = 0;
 
     // A value the driver read ("P001", "A001", "ShowIconInTray"); empty when none.
     std::wstring value(const std::wstring& name) const;
