@@ -329,13 +329,18 @@ private:
     RegOperation current_;
 };
 
+// Value names have no hex form, so line breaks and zeros in them are written
+// with the escapes readQuoted understands; a raw line break would end the line.
 std::wstring escaped(const std::wstring& text) {
     std::wstring out;
     for (const wchar_t c : text) {
         if (c == L'\\' || c == L'"') {
             out += L'\\';
         }
-        out += c;
+        out += c == L'\n' ? std::wstring(L"\\n")
+               : c == L'\r' ? std::wstring(L"\\r")
+               : c == L'\0' ? std::wstring(L"\\0")
+                            : std::wstring(1, c);
     }
     return out;
 }

@@ -126,6 +126,25 @@ TEST(RegFileExport, StringsWithLineBreaksRoundTripAsHex) {
     EXPECT_EQ(valueOf(copy, kOrvane, L"multi"), L"a\r\nb");
 }
 
+TEST(RegFileExport, ValueNamesWithLineBreaksAndZerosRoundTrip) {
+    const std::wstring names[] = {L"two\nlines", L"carriage\rreturn", std::wstring(L"zero\0in", 7)};
+    for (const auto format : {RegFormat::Regedit4, RegFormat::Regedit5}) {
+        MemoryRegistry registry;
+        auto key = registry.create(RegistryRoot::LocalMachine, kOrvane);
+        for (const auto& name : names) {
+            key->writeString(name, L"kept");
+        }
+        const auto text = exportRegText(registry, RegistryRoot::LocalMachine, kOrvane, format);
+        SCOPED_TRACE(toUtf8(text));
+        MemoryRegistry copy;
+        ASSERT_TRUE(importRegText(copy, text).empty());
+        for (const auto& name : names) {
+            EXPECT_EQ(valueOf(copy, kOrvane, name), L"kept");
+        }
+        EXPECT_EQ(exportRegText(copy, RegistryRoot::LocalMachine, kOrvane, format), text);
+    }
+}
+
 TEST(RegFileExport, LongHexWrapsAndReadsBack) {
     MemoryRegistry registry;
     RegistryValue blob;
