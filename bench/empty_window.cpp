@@ -1,6 +1,11 @@
 // The yardstick for the program's start: a Win32 program that opens one empty
-// window and runs a message loop, nothing else.
+// window and runs a message loop, nothing else. Built a second time with the
+// version 6 common controls, as the program uses them.
 #include <windows.h>
+
+#ifdef COMMON_CONTROLS_V6
+#include <commctrl.h>
+#endif
 
 namespace {
 
@@ -14,7 +19,11 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+#ifdef COMMON_CONTROLS_V6
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+#endif
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = instance;

@@ -2,10 +2,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/errors.h"
 
 namespace platform {
 namespace {
+
+// Room for any settings value without a second call.
+constexpr size_t kFirstReadBytes = 1024;
 
 HKEY rootHandle(RegistryRoot root) {
     return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
@@ -16,7 +21,8 @@ std::wstring systemMessage(LSTATUS status) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length > 0 ? std::wstring(buffer, length) : L"error " + std::to_wstring(status);
+    std::wstring text =
+        length > 0 ? std::wstring(buffer, length) : L"error " + std::to_wstring(status);
     LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
         text.pop_back();
@@ -66,22 +72,21 @@ public:
     }
 
     std::optional<RegistryValue> readValue(const std::wstring& name) override {
-        // The value may grow between the size query and the read: ask again then.
+        // One call reads a value that fits the first buffer, as the settings
+        // do; a larger one, or one that grew meanwhile, is asked for again at
+        // the size the call reported.
+        RegistryValue value;
+        value.data.resize(kFirstReadBytes);
         for (;;) {
             DWORD type = 0;
-            DWORD size = 0;
-            LSTATUS status = RegQueryValueExW(live(), name.c_str(), nullptr, &type, nullptr, &size);
+            auto size = static_cast<DWORD>(value.data.size());
+            const LSTATUS status =
+                RegQueryValueExW(live(), name.c_str(), nullptr, &type, value.data.data(), &size);
             if (status == ERROR_FILE_NOT_FOUND) {
                 return std::nullopt;
             }
-            if (status != ERROR_SUCCESS) {
-                fail(L"Failed to read " + name_ + L"\\" + name, status);
-            }
-            RegistryValue value;
-            value.type = type;
-            value.data.resize(size);
-            status = RegQueryValueExW(live(), name.c_str(), nullptr, &type, value.data.data(), &size);
             if (status == ERROR_MORE_DATA) {
+                value.data.resize(std::max<size_t>(size, value.data.size() * 2));
                 continue;
             }
             if (status != ERROR_SUCCESS) {
@@ -148,7 +153,8 @@ std::wstring keyName(RegistryRoot root, const std::wstring& path) {
 
 std::unique_ptr<RegistryKey> Win32Registry::open(RegistryRoot root, const std::wstring& path) {
     HKEY handle = nullptr;
-    LSTATUS status = RegOpenKeyExW(rootHandle(root), path.c_str(), 0, KEY_READ | KEY_WRITE, &handle);
+    LSTATUS status =
+        RegOpenKeyExW(rootHandle(root), path.c_str(), 0, KEY_READ | KEY_WRITE, &handle);
     if (status == ERROR_ACCESS_DENIED) {
         status = RegOpenKeyExW(rootHandle(root), path.c_str(), 0, KEY_READ, &handle);
     }

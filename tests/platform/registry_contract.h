@@ -99,7 +99,9 @@ TYPED_TEST_P(RegistryContract, ListsValueAndSubkeyNames) {
 
 TYPED_TEST_P(RegistryContract, UnicodeTextKeepsItsUtf16Length) {
     auto key = this->freshKey();
-    const std::wstring name = fromUtf8("\xC3\x89" "DITEUR.EXE \xE4\xB8\xAD\xF0\x9F\x98\x80");
+    const std::wstring name = fromUtf8(
+        "\xC3\x89"
+        "DITEUR.EXE \xE4\xB8\xAD\xF0\x9F\x98\x80");
     key->writeString(L"Name", name);
     const auto back = key->readString(L"Name");
     EXPECT_EQ(back, name);
@@ -108,9 +110,12 @@ TYPED_TEST_P(RegistryContract, UnicodeTextKeepsItsUtf16Length) {
 
 TYPED_TEST_P(RegistryContract, LongValuesSurvive) {
     auto key = this->freshKey();
-    const std::wstring text(20000, L'x');
-    key->writeString(L"Long", text);
-    EXPECT_EQ(key->readString(L"Long"), text);
+    // Lengths about a 1 KiB read buffer, its terminating zero included, too.
+    for (const size_t length : {510u, 511u, 512u, 513u, 20000u}) {
+        const std::wstring text(length, L'x');
+        key->writeString(L"Long", text);
+        EXPECT_EQ(key->readString(L"Long"), text) << length;
+    }
 }
 
 TYPED_TEST_P(RegistryContract, ReadingANonStringAsTextIsAnError) {
@@ -132,7 +137,8 @@ TYPED_TEST_P(RegistryContract, AClosedKeyRefusesFurtherUse) {
 }
 
 TYPED_TEST_P(RegistryContract, DeleteKeyRemovesTheWholeTree) {
-    this->registry_.create(RegistryRoot::CurrentUser, kTestKey + L"\\A\\B")->writeString(L"v", L"1");
+    this->registry_.create(RegistryRoot::CurrentUser, kTestKey + L"\\A\\B")
+        ->writeString(L"v", L"1");
     EXPECT_TRUE(this->registry_.deleteKey(RegistryRoot::CurrentUser, kTestKey));
     EXPECT_EQ(this->registry_.open(RegistryRoot::CurrentUser, kTestKey), nullptr);
     EXPECT_FALSE(this->registry_.deleteKey(RegistryRoot::CurrentUser, kTestKey));
@@ -164,18 +170,17 @@ TYPED_TEST_P(RegistryContract, TheFixtureLoadsAndExportsBackTheSame) {
         exportRegText(this->registry_, RegistryRoot::CurrentUser, kTestKey, RegFormat::Regedit5);
     this->registry_.deleteKey(RegistryRoot::CurrentUser, kTestKey);
     ASSERT_TRUE(importRegText(this->registry_, exported).empty());
-    EXPECT_EQ(exportRegText(this->registry_, RegistryRoot::CurrentUser, kTestKey,
-                            RegFormat::Regedit5),
-              exported);
+    EXPECT_EQ(
+        exportRegText(this->registry_, RegistryRoot::CurrentUser, kTestKey, RegFormat::Regedit5),
+        exported);
 }
 
 REGISTER_TYPED_TEST_SUITE_P(RegistryContract, OpeningAMissingKeyGivesNothing,
-                            CreateMakesMissingParentsAndOpenFindsThem,
-                            StringsRoundTripAndOverwrite, MissingAndEmptyValuesDiffer,
-                            DeleteValueTellsWhetherThereWasOne, ListsValueAndSubkeyNames,
-                            UnicodeTextKeepsItsUtf16Length, LongValuesSurvive,
-                            ReadingANonStringAsTextIsAnError, AClosedKeyRefusesFurtherUse,
-                            DeleteKeyRemovesTheWholeTree, WritesToADeletedKeyFail,
-                            TheFixtureLoadsAndExportsBackTheSame);
+                            CreateMakesMissingParentsAndOpenFindsThem, StringsRoundTripAndOverwrite,
+                            MissingAndEmptyValuesDiffer, DeleteValueTellsWhetherThereWasOne,
+                            ListsValueAndSubkeyNames, UnicodeTextKeepsItsUtf16Length,
+                            LongValuesSurvive, ReadingANonStringAsTextIsAnError,
+                            AClosedKeyRefusesFurtherUse, DeleteKeyRemovesTheWholeTree,
+                            WritesToADeletedKeyFail, TheFixtureLoadsAndExportsBackTheSame);
 
 }  // namespace platform::contract

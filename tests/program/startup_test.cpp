@@ -88,29 +88,43 @@ LRESULT CALLBACK watchKeys(int code, WPARAM message, LPARAM data) {
     return CallNextHookEx(nullptr, code, message, data);
 }
 
+// The hook runs in this thread's message loop: a thread that does not pump
+// lets its calls time out, and the key passes unseen.
+void pumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+}
+
+// Wine may refuse a change of the foreground now and then, more so on a busy
+// machine: ask again until it has happened.
+bool bringToForeground(HWND window) {
+    return uidriver::waitFor([&] {
+        pumpMessages();
+        if (GetForegroundWindow() != window) {
+            SetForegroundWindow(window);
+        }
+        return GetForegroundWindow() == window;
+    });
+}
+
 TEST_F(TarvexProgram, LosingActivationToAnotherProgramInjectsEscape) {
     loadRegistry("one_device.reg");
     startAndWait();
-    injectedEscapes = 0;
-    injectedEscapeReleases = 0;
     HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, watchKeys, GetModuleHandleW(nullptr), 0);
     ASSERT_NE(hook, nullptr);
     HWND other = CreateWindowW(L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
                                0, 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(other, nullptr);
 
-    SetForegroundWindow(window_);
-    ASSERT_TRUE(uidriver::waitFor([&] { return GetForegroundWindow() == window_; }));
-    // Wine may refuse a change of the foreground now and then: ask until the
-    // program has let it go.
+    ASSERT_TRUE(bringToForeground(window_));
+    pumpMessages();
+    injectedEscapes = 0;
+    injectedEscapeReleases = 0;
+    EXPECT_TRUE(bringToForeground(other));
     const bool arrived = uidriver::waitFor([&] {
-        if (GetForegroundWindow() == window_) {
-            SetForegroundWindow(other);
-        }
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
+        pumpMessages();
         return injectedEscapes > 0;
     });
     UnhookWindowsHookEx(hook);

@@ -116,7 +116,8 @@ void ImagePeer::mirror(Property property) {
 
 // Drawn at its own size from the top-left corner (or centred), clipped to
 // the control, or stretched over it; a transparent picture leaves out the
-// colour of its bottom-left pixel.
+// colour of its bottom-left pixel (gdi32's own transparent copy, which spares
+// the program loading msimg32.dll at start).
 void ImagePeer::paint(HDC dc, const RECT& client) {
     if (bitmap_ == nullptr) {
         return;
@@ -138,8 +139,8 @@ void ImagePeer::paint(HDC dc, const RECT& client) {
     }
     if (image_.transparent()) {
         const COLORREF key = GetPixel(source, 0, info.bmHeight - 1);
-        TransparentBlt(dc, left, top, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
-                       key);
+        GdiTransparentBlt(dc, left, top, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
+                          key);
     } else {
         StretchBlt(dc, left, top, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
                    SRCCOPY);
