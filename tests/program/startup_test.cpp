@@ -18,7 +18,8 @@ TEST_F(TarvexProgram, OpensOnTheWelcomePageWithBackUnavailable) {
     EXPECT_EQ(client.right - client.left, 536);
     EXPECT_EQ(client.bottom - client.top, 384);
     EXPECT_TRUE(uidriver::isVisible(control(L"Page18")));
-    EXPECT_FALSE(uidriver::isVisible(control(L"Page1")));
+    // Pages not shown yet may have no window at all.
+    EXPECT_FALSE(uidriver::isVisible(uidriver::findControl(window_, L"Page1")));
     EXPECT_FALSE(uidriver::isEnabled(control(L"btnBack")));
     EXPECT_FALSE(uidriver::isVisible(control(L"btnHelp")));
     EXPECT_EQ(uidriver::windowText(control(L"btnNext")), L"&Next ->");

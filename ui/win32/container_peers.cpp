@@ -172,6 +172,9 @@ void PageControlPeer::mirror(Property property) {
             refreshTabs();
             break;
         case Property::ActivePage:
+            if (TabSheet* page = pages_.activePage()) {
+                backend().realizeTree(*page, window());
+            }
             write(TCM_SETCURSEL, pages_.tabsVisible() ? pages_.activePageIndex() : -1);
             break;
         default:

@@ -188,6 +188,9 @@ public:
     bool notify(const NMHDR& header, LRESULT& result) override;
     // Makes the tabs again from the pages (none while the tabs are hidden).
     void refreshTabs();
+    // A page gets its window when it is first made active: the wizard shows
+    // one of its fifteen pages at start, and most users never see them all.
+    bool defersChildren() const override { return true; }
 
 protected:
     WindowKind kind() const override;
