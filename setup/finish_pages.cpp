@@ -150,7 +150,7 @@ void TfrmTarvex::btnPage11YesClick(ui::Control&) {
     const auto question = L"Changes to \"" + lblDeviceSelected1->caption() +
                           L"\" will be lost if they are\nnot applied. Apply changes before "
                           L"changing pointing device?";
-    if (!settleChanges(question, applicationName)) {
+    if (!settleChanges(question)) {
         return;
     }
     applicationName.clear();

@@ -236,6 +236,9 @@ public:
     std::wstring recordText;
     std::wstring actionText;
     std::vector<StoredRecord> deviceRecords;
+    // The device whose setup was loaded last. Back lets the user choose another
+    // device with edits still pending; Apply and revert store them for this one.
+    MouseInfo setupDevice;
     bool settingsChanged = false;
     bool schemeChanged = false;
     int deletionsInProgress = 0;
@@ -313,7 +316,8 @@ public:
                         PropertyInfo setup);
     void btnApplyClick(ui::Control& sender);
     void updateApplyButton();
-    void revertSetup(const std::wstring& application);
+    // Restores the saved setup and writes it back where it was loaded from.
+    void revertSetup();
 
     // Applications (store/application_pages.cpp)
     void Page10Show(ui::Control& sender);
@@ -441,10 +445,10 @@ private:
         return [this, method](Args... args) { (this->*method)(std::forward<Args>(args)...); };
     }
 
-    // While Apply is enabled, asks question about the changes made for subject:
-    // Yes applies them (under subject), No reverts them. False when the user
-    // cancels.
-    bool settleChanges(const std::wstring& question, const std::wstring& subject);
+    // While Apply is enabled, asks question about the pending changes: Yes
+    // applies them, No reverts them, both for the setup they were made on.
+    // False when the user cancels.
+    bool settleChanges(const std::wstring& question);
     // The properties page on tab, with the setup loaded afresh.
     void enterProperties(ui::TabSheet* tab);
     void showFinishPage();

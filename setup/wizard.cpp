@@ -42,21 +42,16 @@ void TfrmTarvex::showPropertyTab(ui::TabSheet* tab) {
     showPage(Page7, kPropertiesStep);
 }
 
-bool TfrmTarvex::settleChanges(const std::wstring& question, const std::wstring& subject) {
+bool TfrmTarvex::settleChanges(const std::wstring& question) {
     if (!btnApply->enabled()) {
         return true;
     }
     switch (askToApplyChanges(services_.messageBoxes, question)) {
-        case platform::MessageAnswer::Yes: {
-            // Apply stores the pending edits under the application they were made for.
-            const auto chosen = applicationName;
-            applicationName = subject;
+        case platform::MessageAnswer::Yes:
             btnApplyClick(*btnApply);
-            applicationName = chosen;
             return true;
-        }
         case platform::MessageAnswer::No:
-            revertSetup(subject);
+            revertSetup();
             return true;
         default:
             return false;
@@ -90,7 +85,7 @@ void TfrmTarvex::btnNextClick(ui::Control& sender) {
             enterProperties(TabSheet2);
             break;
         case kPropertiesStep:
-            if (!settleChanges(changesQuestion(applicationName), applicationName)) {
+            if (!settleChanges(changesQuestion(applicationName))) {
                 return;
             }
             showPage(Page9, kCustomizeStep);
@@ -109,8 +104,7 @@ void TfrmTarvex::btnNextClick(ui::Control& sender) {
             }
             break;
         case kApplicationsStep:
-            if (applicationName.empty() ||
-                !settleChanges(changesQuestion(previousApplication), previousApplication)) {
+            if (applicationName.empty() || !settleChanges(changesQuestion(previousApplication))) {
                 return;
             }
             clearLoadedSetup();
@@ -233,7 +227,7 @@ void TfrmTarvex::btnBackClick(ui::Control&) {
 void TfrmTarvex::btnCancelClick(ui::Control&) {
     updateApplyButton();
     if (btnApply->enabled()) {
-        revertSetup(applicationName);
+        revertSetup();
     }
     closingByCancel = true;
     close();
@@ -249,7 +243,7 @@ void TfrmTarvex::FormClose(ui::Form&, ui::CloseAction& action) {
             btnApplyClick(*btnApply);
             break;
         case platform::MessageAnswer::No:
-            revertSetup(applicationName);
+            revertSetup();
             break;
         default:
             action = ui::CloseAction::None;

@@ -53,6 +53,9 @@ void TfrmTarvex::Page13Show(ui::Control&) {
     txtActionString->setText(macro);
     // Typing goes on after what was recorded before.
     txtActionString->setSelStart(static_cast<int>(macro.size()));
+    // A key still held when the page was left was released elsewhere: its next
+    // press here is a new one.
+    lastCapturedKey = 0;
     focusCaptureEdit();
 }
 
@@ -210,9 +213,11 @@ void TfrmTarvex::btnHidden2Exit(ui::Control&) {
 }
 
 // The Backspace key deletes, so the button is how a Backspace keystroke is recorded.
+// No key is released in the edit to enforce the length limit, so the click does.
 void TfrmTarvex::btnBackspaceClick(ui::Control&) {
     insertIntoCapture(kBackspaceSymbol);
     focusCaptureEdit();
+    keepCaptureWithinStoredLimit();
 }
 
 }  // namespace setup

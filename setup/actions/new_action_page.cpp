@@ -55,16 +55,19 @@ void TfrmTarvex::cmbActionEnter(ui::Control&) {
 
 // The description follows the drop-down list as it is drawn, so it ends on the
 // last item's; the first drawing after the box got the focus shows the chosen
-// item's text instead.
+// item's text instead. The closed box's face is drawn too, after every choice and
+// whenever it repaints: it must leave the chosen action's description alone.
 void TfrmTarvex::cmbActionDrawItem(ui::Control& control, int index, ui::Rect rect,
-                                   ui::OwnerDrawState) {
+                                   ui::OwnerDrawState state) {
     if (index < 0 || index > kLastItem) {
         return;
     }
-    lblCurrentDesc->setCaption(kOfferedActions[index].dropDownDescription);
-    if (index == kLastItem && actionBoxEntered) {
-        lblCurrentDesc->setCaption(cmbAction->text());
-        actionBoxEntered = false;
+    if (!state.comboBoxEdit) {
+        lblCurrentDesc->setCaption(kOfferedActions[index].dropDownDescription);
+        if (index == kLastItem && actionBoxEntered) {
+            lblCurrentDesc->setCaption(cmbAction->text());
+            actionBoxEntered = false;
+        }
     }
     auto& canvas = control.canvas();
     canvas.fillRect(rect);

@@ -23,12 +23,17 @@ void TfrmTarvex::writeLiveSetup(ActionTable& actions, const std::wstring& applic
 void TfrmTarvex::btnApplyClick(ui::Control&) {
     BusyCursor busy(application());
     commitPointerScheme();
-    editedSetup.schemeName = currentSchemeName;
-    editedSetup.schemeNameLength = static_cast<int>(currentSchemeName.size());
+    // On the property page the scheme shown is the setup's, the unnamed one
+    // included. Leaving the page backwards empties it together with the record
+    // text; changes applied after that keep the scheme the setup has.
+    if (!recordText.empty()) {
+        editedSetup.schemeName = currentSchemeName;
+        editedSetup.schemeNameLength = static_cast<int>(currentSchemeName.size());
+    }
     recordText = buildPropertyRecord(editedSetup);
     actionText = buildActionString(editedActions, macroReporter_);
     storeDeviceRecord(services_.registry,
-                      makeDeviceKey(chosenDevice.deviceCode, chosenDevice.portNumber),
+                      makeDeviceKey(setupDevice.deviceCode, setupDevice.portNumber),
                       editedSetup.applicationName, recordText, actionText);
     savedSetup = editedSetup;
     currentSetup = editedSetup;
@@ -49,7 +54,7 @@ void TfrmTarvex::updateApplyButton() {
     }
 }
 
-void TfrmTarvex::revertSetup(const std::wstring& application) {
+void TfrmTarvex::revertSetup() {
     if (savedSetup.buttonPosition[0] == kNothingLoaded) {
         return;
     }
@@ -57,7 +62,9 @@ void TfrmTarvex::revertSetup(const std::wstring& application) {
     editedSetup = savedSetup;
     editedActions = savedActions;
     currentActions = savedActions;
-    writeLiveSetup(savedActions, application, chosenDevice, savedSetup);
+    // Not the application and device chosen now: Back empties the one and lets
+    // the user change the other while the edits are still pending.
+    writeLiveSetup(savedActions, savedSetup.applicationName, setupDevice, savedSetup);
     settingsChanged = false;
     schemeChanged = false;
     btnApply->setEnabled(false);

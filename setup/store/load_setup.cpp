@@ -29,6 +29,7 @@ void TfrmTarvex::loadPropertyInfo() {
     parseActionString(actionText, currentActions, macroReporter_);
     editedSetup = currentSetup;
     savedSetup = currentSetup;
+    setupDevice = chosenDevice;
     editedActions = currentActions;
     savedActions = currentActions;
     settingsChanged = false;

@@ -12,6 +12,7 @@ namespace {
 constexpr int kAux1Item = 0;
 constexpr int kCtrlItem = 2;
 constexpr int kCustomTextItem = 2;
+constexpr int kMaximizeItem = 3;
 constexpr LPARAM kRepeatOnce = 1;
 constexpr int kScanCodeShift = 16;
 constexpr LPARAM kKeyReleased = static_cast<LPARAM>(0xC0000000u);
@@ -74,6 +75,22 @@ TEST_F(RecordingAMacro, TypedKeysAreStoredInTheDriversNotation) {
         return !lines.empty() && standins::journalValue(lines.back(), L"A001") == stored;
     })) << "the driver read the new actions";
     EXPECT_EQ(uidriver::listItems(control(L"lstbAssignedActionsMB")).size(), 1u);
+}
+
+// The system draws the closed action box's face after a choice and whenever it
+// repaints; the description stays the chosen action's.
+TEST_F(RecordingAMacro, TheChosenActionKeepsItsDescriptionWhenTheBoxRepaints) {
+    openActionsTab();
+    clickAndWaitFor(L"btnAssignNew", L"Page8");
+    const HWND box = control(L"cmbAction");
+    const HWND description = control(L"lblCurrentDesc");
+    uidriver::chooseComboItem(box, kMaximizeItem);
+    const std::wstring chosen = L"Maximize Current Window";
+    ASSERT_TRUE(uidriver::waitFor([&] { return uidriver::windowText(description) == chosen; }));
+
+    // Painted before it returns: the face's drawing has run by then.
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(uidriver::windowText(description), chosen);
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ enum ActionItem {
     kCustomText = 2,
     kMaximize = 3,
     kMinimize = 4,
-    kXMotionOnly = 6
+    kXMotionOnly = 6,
+    kYMotionOnly = 7
 };
 
 // Stored entries: buttons, keys and action in two digits each.
@@ -611,6 +612,34 @@ TEST_F(Actions, TheActionBoxDescribesWhatItDraws) {
     EXPECT_EQ(w().lblCurrentDesc->caption(), L"Maximize");
 }
 
+// The system draws the closed box's face with the chosen item after every
+// choice and on every repaint, the focus arriving included.
+TEST_F(Actions, TheClosedActionBoxLeavesTheChosenActionsDescription) {
+    openWith(L"");
+    newAction();
+    ui::OwnerDrawState face;
+    face.selected = true;
+    face.focused = true;
+    face.comboBoxEdit = true;
+    const auto drawFace = [&](int item) {
+        ui::RecordingCanvas canvas;
+        ui::input::drawItem(*w().cmbAction, item, w().cmbAction->itemRect(item), face, canvas);
+        return canvas.texts();
+    };
+    ui::user::choose(*w().cmbAction, kMaximize);
+    EXPECT_EQ(drawFace(kMaximize), std::vector<std::wstring>{L" Maximize"});
+    EXPECT_EQ(w().lblCurrentDesc->caption(), L"Maximize Current Window");
+
+    ui::user::choose(*w().cmbAction, kYMotionOnly);
+    ui::user::focus(*w().cmbMouseButtons);
+    ui::user::focus(*w().cmbAction);
+    drawFace(kYMotionOnly);
+    EXPECT_EQ(w().lblCurrentDesc->caption(), L"Mouse Moves Vertically Only");
+    ui::user::dropDown(*w().cmbAction);
+    EXPECT_EQ(w().lblCurrentDesc->caption(), L"Y Motion Only")
+        << "the list's first drawing after the focus came shows the choice";
+}
+
 TEST_F(Actions, BackFromTheNewActionPageReturnsToTheActionsTab) {
     openWith(kAux1SwiftScroll);
     newAction();
@@ -665,6 +694,17 @@ TEST_F(Actions, TheCaptureEditTakesThePlainEditsPlace) {
     ui::user::choose(*w().cmbAction, kCustomText);
     EXPECT_EQ(w().txtActionString, made);
     EXPECT_EQ(captured(), L"");
+}
+
+TEST_F(Actions, AKeyHeldWhileLeavingThePageIsRecordedWhenPressedOnTheNextVisit) {
+    openKeystrokePage();
+    keyDown(vk::kCtrl);
+    back();
+    keyboard.release(vk::kCtrl);  // let go over another page
+    ui::user::choose(*w().cmbAction, kSwiftScroll);
+    ui::user::choose(*w().cmbAction, kCustomText);
+    type(holding(vk::kCtrl, tap('C')));
+    EXPECT_EQ(captured(), L"{Ctrl-Dn}c{Ctrl-Up}");
 }
 
 TEST_F(Actions, TheSelectedRowsMacroIsEditedFurther) {
@@ -851,6 +891,29 @@ TEST_F(Actions, TheStoredLengthLimitRemovesTheLastSymbol) {
 
     ui::user::click(*w().btnPage13Assign);
     EXPECT_EQ(storedActions().substr(6, 2), platform::zeroPadded(int(fitting * storedEach), 2));
+}
+
+// No key is released in the edit when the button records a Backspace: the
+// button keeps the limit itself.
+TEST_F(Actions, TheBackspaceButtonKeepsTheStoredLengthLimit) {
+    openKeystrokePage();
+    const std::wstring shown = L"{Backspace}";
+    const size_t storedEach = std::wstring(L"{-~-}").size();
+    const size_t fitting = kLongestStoredMacro / storedEach;
+    for (size_t i = 0; i < fitting; ++i) {
+        ui::user::click(*w().btnBackspace);
+    }
+    ASSERT_TRUE(messageBoxes.shown().empty());
+    messageBoxes.answerNext(MessageAnswer::Ok);
+    ui::user::click(*w().btnBackspace);
+    std::wstring expected;
+    for (size_t i = 0; i < fitting; ++i) {
+        expected += shown;
+    }
+    EXPECT_EQ(captured(), expected);
+    EXPECT_EQ(boxTexts(), std::vector<std::wstring>{L"Buffer character limit reached"});
+    EXPECT_EQ(keyboard.asteriskBeeps(), 1);
+    EXPECT_TRUE(w().txtActionString->focused());
 }
 
 TEST_F(Actions, ATypedBraceIsReportedOnEveryRelease) {

@@ -417,6 +417,9 @@ TEST_F(PointerSchemes, ApplyingTheUnnamedSchemeGivesTheProgramItsCursors) {
     chooseFile(4, L"Pen.cur");
     ui::user::click(*w().btnApply);
     EXPECT_EQ(scheme(L""), kCross) << "an unnamed scheme is not rewritten";
+    EXPECT_EQ(parsePropertyRecord(driverNotifications().back().value(L"P001").substr(6)).schemeName,
+              L"")
+        << "the setup names the scheme chosen, even the unnamed one";
     for (int role = 0; role < kRoles; ++role) {
         SCOPED_TRACE("role " + std::to_string(role + 1));
         const auto kind = static_cast<platform::CursorKind>(role);

@@ -127,6 +127,18 @@ TEST_F(Startup, LosingActivationSendsOneEscapeKeyDown) {
     EXPECT_EQ(keyboard.sentKeyDowns(), std::vector<int>{platform::vk::kEscape});
 }
 
+TEST_F(Startup, ARunTitlesTheApplicationAndGivesUpTheGuardAtItsEnd) {
+    platform::MemoryMutexTable table;
+    platform::MemoryNamedMutexes mutexes(table);
+    loadRegistry("scenario_one_device.reg");
+    installDriverFiles(L"C:\\Orvane");
+    EXPECT_EQ(runProgram(application, services, mutexes), 0);
+    EXPECT_EQ(application.title(), L"Orvane Mouse Control Panel");
+    EXPECT_FALSE(table.isOwned(platform::kInstanceMutexName)) << "released";
+    EXPECT_TRUE(table.exists(platform::kInstanceMutexName)) << "its handle is left to the exit";
+    EXPECT_TRUE(messageBoxes.shown().empty());
+}
+
 TEST_F(Startup, ASecondCopyEndsSilently) {
     platform::MemoryMutexTable table;
     platform::MemoryNamedMutexes running(table);

@@ -2,6 +2,7 @@
 // the live update, Apply, revert, Cancel and closing.
 #include <gtest/gtest.h>
 
+#include "setup/store/application_store.h"
 #include "setup/store/property_record.h"
 #include "setup/store/registry_layout.h"
 #include "tests/setup/scenario/tarvex_scenario.h"
@@ -129,6 +130,55 @@ TEST_F(Wizard, NextWithoutAChoiceExplainsAndStays) {
     EXPECT_TRUE(messageBoxes.shown().back().systemModal);
 }
 
+// Before the driver has found anything its key is made, and Enter on the empty
+// list asks for a device as Next would.
+TEST_F(Wizard, WithoutTheDriversDeviceKeyTheListIsEmptyAndAsksForADevice) {
+    loadRegistry("bare_installation.reg");
+    installDriverFiles(L"C:\\Orvane");
+    start();
+    next();
+    EXPECT_NE(registry.open(kDriverRoot, kMiceFoundKey), nullptr);
+    EXPECT_EQ(w().lstDevicesFound->itemCount(), 0);
+    EXPECT_EQ(w().deviceCount, 0);
+    EXPECT_FALSE(w().btnNext->enabled());
+
+    messageBoxes.answerNext(MessageAnswer::Ok);
+    ui::user::focus(*w().lstDevicesFound);
+    ui::user::pressEnter(w());
+    EXPECT_EQ(boxTexts(), std::vector<std::wstring>{L"Please Select a Listed Device"});
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kDevicesStep);
+}
+
+// A type the list does not hold (0x301) marks no row: the device is not
+// untyped, so Next is offered, but it still wants a row. Enter works as a
+// double click in both lists, once a row is chosen.
+TEST_F(Wizard, ATypeOutsideTheListWantsARowChosen) {
+    startWith("scenario_one_device.reg");
+    registry.open(kDriverRoot, L"SOFTWARE\\Orvane\\MiceFound")
+        ->writeString(L"UserDefined", L"30100a002");
+    next();
+    ui::user::focus(*w().lstDevicesFound);
+    ui::user::pressEnter(w());
+    ASSERT_EQ(w().wizardStep, TfrmTarvex::kDeviceTypeStep);
+    EXPECT_FALSE(w().typeUnknown);
+    EXPECT_EQ(w().ListBox1->itemIndex(), -1);
+    EXPECT_TRUE(w().btnNext->enabled());
+
+    messageBoxes.answerNext(MessageAnswer::Ok);
+    next();
+    EXPECT_EQ(boxTexts(),
+              std::vector<std::wstring>{L"Please select a Mouse Type before continuing"});
+    ui::user::focus(*w().ListBox1);
+    ui::user::pressEnter(w());
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kDeviceTypeStep);
+    EXPECT_EQ(messageBoxes.shown().size(), 1u) << "Enter without a row does nothing";
+
+    ui::user::select(*w().ListBox1, kStandardTwoButtonRow);
+    ui::user::pressEnter(w());
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+    EXPECT_EQ(registry.value(kDriverRoot, L"SOFTWARE\\Orvane\\MiceFound", L"UserDefined"), L"");
+}
+
 TEST_F(Wizard, ChoosingATypeRewritesUserDefinedKeepingUnpluggedDevices) {
     startWith("scenario_three_devices.reg");
     walkToProperties(1, kRightHandRow);
@@ -217,6 +267,104 @@ INSTANTIATE_TEST_SUITE_P(
                       LeaveAnswer{MessageAnswer::No, TfrmTarvex::kCustomizeStep, 7},
                       LeaveAnswer{MessageAnswer::Cancel, TfrmTarvex::kPropertiesStep, 11}));
 
+struct ListLeaveAnswer {
+    MessageAnswer answer;
+    int wordSpeed;
+};
+
+class LeavingTheApplicationListWithChanges : public Wizard,
+                                             public ::testing::WithParamInterface<ListLeaveAnswer> {
+};
+
+// Changes to WORD.EXE still pending on the application list (the button bar's
+// information page leads from the property page to the finish page without the
+// question): choosing NOTEPAD.EXE asks about WORD.EXE, and the answer goes to
+// WORD.EXE's record.
+TEST_P(LeavingTheApplicationListWithChanges, AsksAboutTheApplicationEdited) {
+    startWith("scenario_applications.reg");
+    const auto notepad = property(L"P005");
+    walkToProperties(0, kRightHandRow);
+    next();
+    ui::user::click(*w().btnPage9Yes);
+    ui::user::select(*w().lstbSpecialApplications, 2);
+    next();
+    ASSERT_EQ(w().lblAppPage7->caption(), L"In the WORD.EXE Application");
+    ui::user::selectTab(*w().PageControl2, 0);
+    changeSpeed(12);
+    ui::user::doubleClick(*w().panButton);
+    back();
+    back();
+    ui::user::click(*w().btnPage9Yes);
+    ui::user::select(*w().lstbSpecialApplications, 3);
+    ASSERT_EQ(w().applicationName, L"NOTEPAD.EXE");
+
+    messageBoxes.answerNext(GetParam().answer);
+    next();
+    EXPECT_EQ(boxTexts(), std::vector<std::wstring>{
+                              L"Mouse setup changes for WORD.EXE will be lost if they are\nnot "
+                              L"applied. Apply changes before continuing?"});
+    EXPECT_EQ(parsePropertyRecord(property(L"P003")->substr(6)).cursorSpeed1, GetParam().wordSpeed);
+    EXPECT_EQ(property(L"P005"), notepad);
+    EXPECT_EQ(w().lblAppPage7->caption(), L"In the NOTEPAD.EXE Application");
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, LeavingTheApplicationListWithChanges,
+                         ::testing::Values(ListLeaveAnswer{MessageAnswer::Yes, 12},
+                                           ListLeaveAnswer{MessageAnswer::No, 9}));
+
+TEST_F(Wizard, EnterOnTheApplicationListWithNothingChosenDoesNothing) {
+    startWith("scenario_applications.reg");
+    walkToProperties(0, kRightHandRow);
+    next();
+    ui::user::click(*w().btnPage9Yes);
+    const auto writes = registry.writeCount();
+    ui::user::focus(*w().lstbSpecialApplications);
+    ui::user::pressEnter(w());
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kApplicationsStep);
+    EXPECT_EQ(w().applicationName, L"");
+    EXPECT_EQ(registry.writeCount(), writes);
+    EXPECT_TRUE(messageBoxes.shown().empty());
+}
+
+TEST_F(Wizard, CancelAfterEditsUndoneByHandStillReverts) {
+    openRightHandMotionTab();
+    changeSpeed(9);
+    changeSpeed(7);
+    EXPECT_TRUE(w().btnApply->enabled()) << "Apply stays on once something was edited";
+    ui::user::click(*w().btnCancel);
+    EXPECT_EQ(newNotifications(), 3u) << "two live writes and the revert";
+    EXPECT_EQ(storedSpeed(), 7);
+    EXPECT_TRUE(messageBoxes.shown().empty());
+}
+
+// Back from the property page asks nothing, so the changes are still pending
+// when the wizard has moved on and forgotten the application: declining them on
+// closing puts back the application's own record, not the GENERAL one.
+TEST_F(Wizard, ClosingAfterBackRevertsTheApplicationThatWasEdited) {
+    startWith("scenario_three_devices.reg");
+    const auto general = property(L"P001");
+    const auto word = property(L"P002");
+    walkToProperties(2, kRightHandRow);
+    next();
+    ui::user::click(*w().btnPage9Yes);
+    ui::user::select(*w().lstbSpecialApplications, 1);
+    next();
+    ASSERT_EQ(w().lblAppPage7->caption(), L"In the WORD.EXE Application");
+    ui::user::selectTab(*w().PageControl2, 0);
+    changeSpeed(4);
+    back();
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kDeviceTypeStep);
+    EXPECT_TRUE(messageBoxes.shown().empty()) << "leaving by Back never asks";
+
+    messageBoxes.answerNext(MessageAnswer::No);
+    ui::user::closeWindow(w());
+    EXPECT_EQ(boxTexts(), std::vector<std::wstring>{L"Save mouse setup changes before quitting?"});
+    EXPECT_EQ(property(L"P001"), general);
+    EXPECT_EQ(property(L"P002"), word);
+    EXPECT_EQ(property(L"P003"), std::nullopt);
+    EXPECT_TRUE(application.terminated());
+}
+
 TEST_F(Wizard, ClosingTheWindowWithChangesAsksToSaveThem) {
     openRightHandMotionTab();
     changeSpeed(3);
@@ -249,6 +397,99 @@ TEST_F(Wizard, ApplyMakesTheEditsTheSavedState) {
     EXPECT_EQ(newNotifications(), 2u);
     ui::user::click(*w().btnCancel);
     EXPECT_EQ(storedSpeed(), 12) << "nothing left to revert";
+}
+
+TEST_F(Wizard, ApplyStoresARecordRemovedMeanwhileUnderTheFirstFreeNumber) {
+    openRightHandMotionTab();
+    changeSpeed(12);
+    // GENERAL's record goes, WORD.EXE's moves down to P001.
+    auto key = registry.open(kDriverRoot, kPropertiesKey);
+    removeRecord(*key, 1);
+    key->close();
+    ui::user::click(*w().btnApply);
+    EXPECT_EQ(property(L"P001"),
+              L"014003008WORD.EXE002001003004006005009009002005003005005005016Windows Standard");
+    EXPECT_EQ(property(L"A001"), L"020004");
+    EXPECT_EQ(property(L"P002"),
+              L"014003007GENERAL001002003004005005012012001005000005005005016Windows Standard");
+    EXPECT_EQ(property(L"A002"), L"") << "GENERAL's own actions, none";
+}
+
+TEST_F(Wizard, BackFromTheCursorFilePageKeepsThePendingEdits) {
+    openRightHandMotionTab();
+    changeSpeed(10);
+    ui::user::selectTab(*w().PageControl2, 2);
+    ui::user::select(*w().lstPointers, 0);
+    ui::user::click(*w().btnBrowsePointers);
+    ASSERT_EQ(w().wizardStep, TfrmTarvex::kCursorFileStep);
+    const auto writes = registry.writeCount();
+    back();
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+    EXPECT_EQ(registry.writeCount(), writes) << "no load happens";
+    EXPECT_EQ(w().savedSetup.cursorSpeed1, 7);
+    EXPECT_EQ(w().currentSetup.cursorSpeed1, 10);
+    EXPECT_TRUE(w().btnApply->enabled());
+}
+
+TEST_F(Wizard, RevertBeforeAnySetupIsLoadedWritesNothing) {
+    startWith("scenario_three_devices.reg");
+    next();
+    const auto writes = registry.writeCount();
+    w().revertSetup();
+    EXPECT_EQ(registry.writeCount(), writes);
+    EXPECT_TRUE(driverNotifications().empty());
+}
+
+// Back leaves the property page without the changes question, so the edits are
+// still pending while the user chooses on: closing the window then settles them
+// in the record they were made in, whatever has been chosen since.
+class LeavingByBackThenClosing : public Wizard,
+                                 public ::testing::WithParamInterface<MessageAnswer> {
+protected:
+    bool applied() const { return GetParam() == MessageAnswer::Yes; }
+    void closeAnswering() {
+        messageBoxes.answerNext(GetParam());
+        ui::user::closeWindow(w());
+        ASSERT_EQ(boxTexts(),
+                  std::vector<std::wstring>{L"Save mouse setup changes before quitting?"});
+    }
+};
+
+TEST_P(LeavingByBackThenClosing, SettlesTheEditsOfTheDeviceTheyWereMadeFor) {
+    openRightHandMotionTab();
+    const auto wordRecord = property(L"P002");
+    changeSpeed(11);
+    back();
+    back();
+    ui::user::select(*w().lstDevicesFound, 0);  // the standard mouse, without records
+    closeAnswering();
+    const auto general = parsePropertyRecord(property(L"P001")->substr(6));
+    EXPECT_EQ(general.cursorSpeed1, applied() ? 11 : 7);
+    EXPECT_EQ(general.schemeName, L"Windows Standard");
+    EXPECT_EQ(property(L"P002"), wordRecord);
+    EXPECT_FALSE(property(L"P003").has_value()) << "nothing stored for the device chosen since";
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, LeavingByBackThenClosing,
+                         ::testing::Values(MessageAnswer::Yes, MessageAnswer::No));
+
+TEST_F(Wizard, ApplyingAfterBackStoresTheApplicationsRecordWithItsScheme) {
+    startWith("scenario_three_devices.reg");
+    const auto general = property(L"P001");
+    walkToProperties(2, kRightHandRow);
+    next();
+    ui::user::click(*w().btnPage9Yes);
+    ui::user::doubleClick(*w().lstbSpecialApplications, 1);  // WORD.EXE, stored in P002
+    ui::user::selectTab(*w().PageControl2, 0);
+    changeSpeed(3);
+    back();
+    messageBoxes.answerNext(MessageAnswer::Yes);
+    ui::user::closeWindow(w());
+    EXPECT_EQ(property(L"P001"), general);
+    const auto word = parsePropertyRecord(property(L"P002")->substr(6));
+    EXPECT_EQ(word.applicationName, L"WORD.EXE");
+    EXPECT_EQ(word.cursorSpeed1, 3);
+    EXPECT_EQ(word.schemeName, L"Windows Standard") << "not the emptied scheme box";
 }
 
 TEST_F(Wizard, AMissingPropertiesKeyIsReportedAndWritesNothingElse) {
