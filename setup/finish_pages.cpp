@@ -132,6 +132,11 @@ void TfrmTarvex::finishAnimation() {
 }
 
 void TfrmTarvex::showSidePage(ui::TabSheet* page, int step) {
+    // The closing animation keeps Back and Next disabled to its end: a side
+    // page opened meanwhile would give them back.
+    if (Timer2->enabled()) {
+        return;
+    }
     showPage(page, step);
     btnBack->show();
     btnBack->setEnabled(true);

@@ -187,6 +187,19 @@ TEST_F(FinishPages, TheAnimationTickByTick) {
     EXPECT_TRUE(messageBoxes.shown().empty());
 }
 
+TEST_F(FinishPages, NoSidePageOpensWhileTheAnimationRuns) {
+    openFinishPage();
+    next();
+    ui::user::click(*w().Button1);
+    ui::user::click(*w().Button2);
+    ui::user::doubleClick(*w().panButton);
+    EXPECT_EQ(w().PageControl1->activePage(), w().Page12);
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kFinishStep);
+    EXPECT_FALSE(w().btnNext->enabled());
+    EXPECT_FALSE(w().btnBack->enabled());
+    EXPECT_TRUE(w().Timer2->enabled());
+}
+
 // Apply may still be enabled when the animation ends: the close question then
 // applies and tells the driver, so the library must still be bound.
 TEST_F(FinishPages, TheLibraryOutlivesTheCloseQuestion) {
