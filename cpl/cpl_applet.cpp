@@ -47,6 +47,7 @@ constexpr wchar_t kExitCaption[] = L"Error in Sornel";
 constexpr wchar_t kLaunchCaption[] = L"Omouse";
 constexpr wchar_t kLibraryMissingText[] = L"Couldn't find TMain.dll";
 constexpr wchar_t kEntryMissingText[] = L"Couldn't Reference CPlApplet";
+// Worded as the failure it reports, like the other messages of this library.
 constexpr wchar_t kLaunchFailedText[] = L"Couldn't run tarvex.exe";
 
 // Without the applet library the control panel reads 0 as: CPL_INIT failed (it

@@ -204,7 +204,8 @@ public:
     explicit Parser(const std::wstring& text) : lines_(splitLines(text)) {}
 
     ParsedRegFile run() {
-        if (!readHeader()) {
+        result_.hasHeader = readHeader();
+        if (!result_.hasHeader) {
             result_.problems.push_back({1, L"not a registry file: the header is missing"});
             return result_;
         }

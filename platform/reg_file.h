@@ -29,6 +29,8 @@ struct RegOperation {
 };
 
 struct ParsedRegFile {
+    // False when the text does not open with either header: nothing in it was read.
+    bool hasHeader = false;
     RegFormat format = RegFormat::Regedit5;
     std::vector<RegOperation> operations;
     // Lines that could not be used; the rest of the file still counts.

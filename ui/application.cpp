@@ -55,10 +55,20 @@ void Application::handleException(const std::exception& error) {
     }
     box.caption = title_;
     box.icon = platform::MessageIcon::Error;
-    if (mainForm_ != nullptr && mainForm_->visible()) {
-        box.owner = mainForm_->windowId();
+    if (const Form* owner = errorBoxOwner()) {
+        box.owner = owner->windowId();
     }
     messageBoxes_.show(box);
+}
+
+// The modal form on top, whose buttons the box must block; else the main form.
+const Form* Application::errorBoxOwner() const {
+    for (auto form = forms_.rbegin(); form != forms_.rend(); ++form) {
+        if ((*form)->modal() && (*form)->visible()) {
+            return *form;
+        }
+    }
+    return mainForm_ != nullptr && mainForm_->visible() ? mainForm_ : nullptr;
 }
 
 void Application::formCreated(Form& form) {

@@ -52,7 +52,7 @@ public:
     // The exception barrier described above.
     void deliver(const std::function<void()>& event);
     // The standard error box: the exception's text, the title as caption, OK,
-    // error icon, owned by the main form.
+    // error icon, owned by the modal form that is up, else by the main form.
     void handleException(const std::exception& error);
 
     platform::MessageBoxes& messageBoxes() { return messageBoxes_; }
@@ -64,6 +64,8 @@ public:
     const std::vector<Form*>& forms() const { return forms_; }
 
 private:
+    const Form* errorBoxOwner() const;
+
     Backend& backend_;
     platform::MessageBoxes& messageBoxes_;
     std::wstring title_;

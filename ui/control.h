@@ -170,6 +170,9 @@ public:
     // The control's own reaction to a character its onKeyPress left (the input
     // layer calls it); returns whether it used the character.
     virtual bool keyPressed(wchar_t key);
+    // Whether the control keeps a key from the form's dialog keys (natively, an
+    // open drop-down list closes on Enter and Esc instead of clicking a button).
+    bool wantsKey(int key) const { return peer_ != nullptr && peer_->wantsKey(key); }
     // Fires a plain event of this control (used by the input layer).
     void fire(const Event& event) {
         if (event) {

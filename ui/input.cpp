@@ -68,7 +68,8 @@ int keyDown(Control& control, int key, ShiftState shift) {
         if (control.onKeyDown) {
             control.onKeyDown(control, working, shift);
         }
-        if (working != 0 && control.form().dialogKey(working, shift)) {
+        if (working != 0 && !control.wantsKey(working) &&
+            control.form().dialogKey(working, shift)) {
             working = 0;
         }
     });

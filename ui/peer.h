@@ -49,6 +49,9 @@ public:
     virtual void childAdded(Control& child) = 0;
     // The model moved the keyboard focus to this control.
     virtual void focus() = 0;
+    // Whether the native control uses the key itself now, so that the form must
+    // not take it as a dialog key.
+    virtual bool wantsKey(int key) const = 0;
     virtual void repaint() = 0;
     // Draws on the control's face now; what it draws lasts until the next repaint.
     virtual Canvas& canvas() = 0;

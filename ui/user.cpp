@@ -59,8 +59,9 @@ Control& focusTarget(Form& form) {
     return form.activeControl() != nullptr ? *form.activeControl() : form;
 }
 
-// What the native control does with a key nobody used.
-void nativeKey(Control& control, int key) {
+// What the native control does with a key nobody used, once it comes up: a
+// button pushed by Space clicks on its release.
+void nativeKeyUp(Control& control, int key) {
     const bool clickable =
         dynamic_cast<Button*>(&control) != nullptr || dynamic_cast<CheckBox*>(&control) != nullptr;
     if (key == platform::vk::kSpace && clickable) {
@@ -98,8 +99,9 @@ void select(ListBox& list, int row) {
     requireIndex(list, row, list.itemCount());
     const Rect rect = list.itemRect(row);
     focusByMouse(list);
-    input::listRowSelected(list, row);
+    // The list box reports the choice (LBN_SELCHANGE) when the button comes up.
     press(list, middle(rect.width()), rect.top + middle(rect.height()));
+    input::listRowSelected(list, row);
     release(list, middle(rect.width()), rect.top + middle(rect.height()));
 }
 
@@ -164,7 +166,6 @@ void pressKey(Form& form, int key, ShiftState shift, wchar_t typed) {
     requireOperable(form, "typed into");
     const int left = input::keyDown(focusTarget(form), key, shift);
     if (left != 0) {
-        nativeKey(focusTarget(form), left);
         if (typed != 0 && shift.alt) {
             input::accelerator(form, typed);
         } else if (typed != 0) {
@@ -175,7 +176,10 @@ void pressKey(Form& form, int key, ShiftState shift, wchar_t typed) {
             }
         }
     }
-    input::keyUp(focusTarget(form), key, shift);
+    const int released = input::keyUp(focusTarget(form), key, shift);
+    if (left != 0 && released == left) {
+        nativeKeyUp(focusTarget(form), left);
+    }
 }
 
 void pressEnter(Form& form) {

@@ -50,7 +50,8 @@ void focus(Control& control);
 // the focus). typed is the character the key types, 0 for none; when onKeyDown
 // and the form's dialog keys leave the key alone it reaches onKeyPress, and then
 // an edit inserts it. With Alt held it is a system character instead: the
-// form's accelerators get it. Space on a button or check box clicks it.
+// form's accelerators get it. Space on a button or check box clicks it as the
+// key comes up (after onKeyUp).
 void pressKey(Form& form, int key, ShiftState shift = {}, wchar_t typed = 0);
 // Enter, as pressKey with its character.
 void pressEnter(Form& form);

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/memory/memory_file_system.h"
+#include "platform/reg_file.h"
 #include "platform/text.h"
 #include "tests/test_paths.h"
 
@@ -19,11 +20,14 @@ protected:
         return orvctl::run(args, console_,
                            [this](const std::wstring& path) { return files_.openRead(path); });
     }
-    std::wstring fixture(const std::string& name) {
+    static std::string fixtureBytes(const std::string& name) {
         std::ifstream in(testFixturePath(name), std::ios::binary);
         std::stringstream bytes;
         bytes << in.rdbuf();
-        files_.addFile(L"C:\\" + platform::fromUtf8(name), bytes.str());
+        return bytes.str();
+    }
+    std::wstring fixture(const std::string& name) {
+        files_.addFile(L"C:\\" + platform::fromUtf8(name), fixtureBytes(name));
         return L"C:\\" + platform::fromUtf8(name);
     }
     Console console_;
@@ -133,8 +137,35 @@ TEST_F(Orvctl, DumpDescribesEverythingAndListsEveryProblem) {
     }
 }
 
-TEST_F(Orvctl, DumpOfAFileThatCannotBeReadIsBadInput) {
-    EXPECT_EQ(run({L"dump", L"C:\\missing.reg"}), kBadInput);
+TEST_F(Orvctl, DumpReadsEveryFormatRegeditWrites) {
+    ASSERT_EQ(run({L"dump", fixture("dump.reg")}), kSuccess);
+    const auto report = console_.out;
+    const auto text = platform::decodeRegFile(fixtureBytes("dump.reg"));
+    const auto version5 = std::wstring(L"Windows Registry Editor Version 5.00");
+    ASSERT_EQ(text.compare(0, version5.size(), version5), 0);
+    const std::pair<const char*, std::string> exports[] = {
+        {"version 5, UTF-16LE with byte-order mark",
+         platform::encodeRegFile(text, platform::RegFormat::Regedit5)},
+        {"REGEDIT4", platform::encodeRegFile(L"REGEDIT4" + text.substr(version5.size()),
+                                             platform::RegFormat::Regedit4)},
+    };
+    for (const auto& [format, bytes] : exports) {
+        SCOPED_TRACE(format);
+        files_.addFile(L"C:\\export.reg", bytes);
+        ASSERT_EQ(run({L"dump", L"C:\\export.reg"}), kSuccess) << platform::toUtf8(console_.err);
+        EXPECT_EQ(console_.out, report);
+    }
+}
+
+TEST_F(Orvctl, DumpOfAFileThatIsNotARegistryExportIsBadInput) {
+    files_.addFile(L"C:\\empty.reg", "");
+    files_.addFile(L"C:\\notes.txt", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\r\n");
+    for (const wchar_t* path : {L"C:\\missing.reg", L"C:\\empty.reg", L"C:\\notes.txt"}) {
+        SCOPED_TRACE(platform::toUtf8(path));
+        EXPECT_EQ(run({L"dump", path}), kBadInput);
+        EXPECT_EQ(console_.out, L"");
+        EXPECT_NE(console_.err, L"");
+    }
 }
 
 }  // namespace

@@ -280,6 +280,18 @@ TEST_F(ModalForms, OnCloseCanKeepAModalFormOpen) {
     EXPECT_EQ(closes, 2);
 }
 
+TEST_F(ModalForms, AnErrorInsideTheDialogShowsTheErrorBoxOverTheDialog) {
+    browse.onClick = [](Control&) { throw platform::Error(L"Drive not ready"); };
+    backend.onNextModal([&](Form&) {
+        boxes.answerNext(MessageAnswer::Ok);
+        user::click(browse);
+        user::click(cancel);
+    });
+    dialog.showModal();
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].owner, dialog.windowId()) << "the box blocks the dialog";
+}
+
 TEST_F(ModalForms, AModalFormNobodyAnswersFailsTheTestEvenInsideAHandler) {
     auto& add = form.add<Button>(L"btnPage10Browse");
     add.onClick = [&](Control&) { dialog.showModal(); };

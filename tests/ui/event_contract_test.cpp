@@ -188,14 +188,14 @@ TEST_F(EventContract, UserGesturesFireTheirEventsInTheNativeOrder) {
     const Gesture gestures[] = {
         {"row click",
          [&] { user::select(list, 1); },
-         {"btnNext exit", "lstDevices enter", "lstDevices click", "lstDevices mousedown",
+         {"btnNext exit", "lstDevices enter", "lstDevices mousedown", "lstDevices click",
           "lstDevices mouseup"}},
         {"click on the selected row",
          [&] { user::select(list, 1); },
-         {"lstDevices click", "lstDevices mousedown", "lstDevices mouseup"}},
+         {"lstDevices mousedown", "lstDevices click", "lstDevices mouseup"}},
         {"row double click",
          [&] { user::doubleClick(list, 0); },
-         {"lstDevices click", "lstDevices mousedown", "lstDevices mouseup", "lstDevices dblclick",
+         {"lstDevices mousedown", "lstDevices click", "lstDevices mouseup", "lstDevices dblclick",
           "lstDevices mousedown", "lstDevices mouseup"}},
         {"combo choice",
          [&] { user::choose(combo, 1); },
@@ -216,6 +216,42 @@ TEST_F(EventContract, UserGesturesFireTheirEventsInTheNativeOrder) {
     }
     EXPECT_EQ(list.itemIndex(), 0);
     EXPECT_EQ(combo.text(), L"Double Click");
+}
+
+TEST_F(EventContract, SpaceClicksAButtonOrCheckBoxAsTheKeyComesUp) {
+    auto& button = form.add<Button>(L"btnNext");
+    auto& box = form.add<CheckBox>(L"chkTrails");
+    for (Control* control : std::initializer_list<Control*>{&button, &box}) {
+        log.watch(*control);
+        control->onKeyDown = [this](Control& sender, int&, ShiftState) {
+            log.add(platform::toUtf8(sender.name()) + " keydown");
+        };
+        control->onKeyPress = [this](Control& sender, wchar_t&) {
+            log.add(platform::toUtf8(sender.name()) + " keypress");
+        };
+    }
+    bool discardRelease = false;
+    box.onKeyUp = [&](Control&, int& key, ShiftState) {
+        log.add("chkTrails keyup");
+        if (discardRelease) {
+            key = 0;
+        }
+    };
+    button.onKeyUp = [&](Control&, int&, ShiftState) { log.add("btnNext keyup"); };
+    form.show();
+    log.take();
+    user::pressKey(form, platform::vk::kSpace, {}, L' ');
+    EXPECT_EQ(log.take(),
+              (Events{"btnNext keydown", "btnNext keypress", "btnNext keyup", "btnNext click"}));
+    box.setFocus();
+    log.take();
+    user::pressKey(form, platform::vk::kSpace, {}, L' ');
+    EXPECT_EQ(log.take(), (Events{"chkTrails keydown", "chkTrails keypress", "chkTrails keyup",
+                                  "chkTrails click"}));
+    discardRelease = true;
+    user::pressKey(form, platform::vk::kSpace, {}, L' ');
+    EXPECT_EQ(log.take(), (Events{"chkTrails keydown", "chkTrails keypress", "chkTrails keyup"}));
+    EXPECT_TRUE(box.checked());
 }
 
 TEST_F(EventContract, AButtonsModalResultIsSetBeforeItsClickHandlerRuns) {

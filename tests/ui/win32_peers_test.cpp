@@ -5,11 +5,14 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "platform/memory/memory_message_boxes.h"
 #include "platform/text.h"
 #include "platform/win32/win32_cursors.h"
+#include "tests/ui/headless_ui.h"
 #include "tests/win32/ui_driver.h"
 #include "ui/application.h"
 #include "ui/edit.h"
@@ -153,6 +156,35 @@ TEST_F(NativePeers, EveryControlIsAStandardWindowFoundByItsComponentName) {
         EXPECT_EQ(found, windowOf(*form.find(name)));
         EXPECT_EQ(uidriver::className(found), windowClass);
     }
+}
+
+TEST_F(NativePeers, EveryWindowShowsItsControlsFontAndFollowsItsChanges) {
+    const auto fontOf = [](HWND window) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
+        return font;
+    };
+    constexpr int kPointsPerInch = 72;
+    HDC screen = GetDC(nullptr);
+    const int eightPoints =
+        MulDiv(kDefaultFontSize, GetDeviceCaps(screen, LOGPIXELSY), kPointsPerInch);
+    ReleaseDC(nullptr, screen);
+    for (const Control* control :
+         std::initializer_list<const Control*>{&next, &list, &combo, &box, &edit, &group, &label}) {
+        SCOPED_TRACE(platform::toUtf8(control->name()));
+        const LOGFONTW font = fontOf(windowOf(*control));
+        EXPECT_EQ(std::wstring(font.lfFaceName), L"MS Sans Serif");
+        EXPECT_EQ(std::abs(font.lfHeight), eightPoints);
+    }
+    first.setFontBold(true);
+    EXPECT_EQ(fontOf(windowOf(label)).lfWeight, FW_BOLD) << "the page's font reached its label";
+    EXPECT_EQ(fontOf(uidriver::findChildByText(windowOf(group), L"High")).lfWeight, FW_BOLD)
+        << "and the radio items";
+    EXPECT_EQ(fontOf(windowOf(next)).lfWeight, FW_BOLD);
+    next.setFontBold(false);
+    first.setFontColor(kGray);
+    EXPECT_EQ(fontOf(windowOf(next)).lfWeight, FW_NORMAL) << "a font of its own stays";
 }
 
 TEST_F(NativePeers, OwnerDrawnListsKeepTheirTextsAndDrawThroughTheHandler) {
@@ -380,6 +412,122 @@ TEST_F(NativePeers, TheCloseBoxAsksTheForm) {
     SendMessageW(windowOf(form), WM_CLOSE, 0, 0);
     EXPECT_EQ(closes, 1);
     EXPECT_TRUE(uidriver::isVisible(windowOf(form)));
+}
+
+TEST_F(NativePeers, MouseClicksOnAListFireTheEventsTheHeadlessGesturesRecord) {
+    testing::EventLog log;
+    log.watch(list);
+    log.watch(next);
+    next.setFocus();
+    log.take();
+    HWND window = windowOf(list);
+    const auto mouse = [&](UINT message, int row) {
+        const Rect rect = list.itemRect(row);
+        PostMessageW(window, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                     MAKELPARAM(rect.left + 10, rect.top + rect.height() / 2));
+        application.processMessages();
+    };
+    struct Gesture {
+        const char* what;
+        std::vector<std::pair<UINT, int>> messages;
+        std::vector<std::string> events;
+    };
+    const Gesture gestures[] = {
+        {"row click",
+         {{WM_LBUTTONDOWN, 1}, {WM_LBUTTONUP, 1}},
+         {"btnNext exit", "lstbAssignedActionsMB enter", "lstbAssignedActionsMB mousedown",
+          "lstbAssignedActionsMB click", "lstbAssignedActionsMB mouseup"}},
+        {"click on the selected row",
+         {{WM_LBUTTONDOWN, 1}, {WM_LBUTTONUP, 1}},
+         {"lstbAssignedActionsMB mousedown", "lstbAssignedActionsMB click",
+          "lstbAssignedActionsMB mouseup"}},
+        {"row double click",
+         {{WM_LBUTTONDOWN, 0}, {WM_LBUTTONUP, 0}, {WM_LBUTTONDBLCLK, 0}, {WM_LBUTTONUP, 0}},
+         {"lstbAssignedActionsMB mousedown", "lstbAssignedActionsMB click",
+          "lstbAssignedActionsMB mouseup", "lstbAssignedActionsMB dblclick",
+          "lstbAssignedActionsMB mousedown", "lstbAssignedActionsMB mouseup"}},
+    };
+    for (const auto& gesture : gestures) {
+        SCOPED_TRACE(gesture.what);
+        for (const auto& [message, row] : gesture.messages) {
+            mouse(message, row);
+        }
+        EXPECT_EQ(log.take(), gesture.events);
+    }
+    EXPECT_EQ(list.itemIndex(), 0);
+}
+
+TEST_F(NativePeers, TheKeyboardChoosesInADropDownListAndEnterAndEscCloseItWhenOpen) {
+    next.setDefault(true);
+    back.setCancel(true);
+    combo.setFocus();
+    HWND window = windowOf(combo);
+    const auto press = [&](WPARAM key) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+        PostMessageW(GetFocus(), WM_KEYUP, key, 1 | (3u << 30));
+        application.processMessages();
+    };
+    const auto open = [&] { return SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != FALSE; };
+    struct Step {
+        const char* what;
+        bool dropDown;
+        WPARAM key;
+        bool openAfter;
+        int index;
+        int changes;
+    };
+    const Step steps[] = {
+        {"Esc closes the open list", true, VK_ESCAPE, false, -1, 0},
+        {"Down in the open list", true, VK_DOWN, true, 0, 1},
+        {"Enter takes the choice and closes the list", false, VK_RETURN, false, 0, 1},
+        {"Down in the closed list", false, VK_DOWN, false, 1, 2},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.dropDown) {
+            SendMessageW(window, CB_SHOWDROPDOWN, TRUE, 0);
+        }
+        press(step.key);
+        EXPECT_EQ(open(), step.openAfter);
+        EXPECT_EQ(combo.itemIndex(), step.index);
+        EXPECT_EQ(SendMessageW(window, CB_GETCURSEL, 0, 0), step.index);
+        EXPECT_EQ(changes[L"combo"], step.changes);
+        EXPECT_EQ(clicks[L"btnBack"] + clicks[L"btnNext"], 0);
+    }
+    press(VK_ESCAPE);
+    press(VK_RETURN);
+    EXPECT_EQ(clicks[L"btnBack"], 1) << "with the list closed, Esc is the cancel button's";
+    EXPECT_EQ(clicks[L"btnNext"], 1) << "and Enter the default button's";
+}
+
+TEST_F(NativePeers, SpaceClicksAButtonOrCheckBoxAsTheKeyComesUp) {
+    testing::EventLog log;
+    for (Control* control : std::initializer_list<Control*>{&next, &box}) {
+        log.watch(*control);
+        control->onKeyDown = [&](Control& sender, int&, ShiftState) {
+            log.add(platform::toUtf8(sender.name()) + " keydown");
+        };
+        control->onKeyPress = [&](Control& sender, wchar_t&) {
+            log.add(platform::toUtf8(sender.name()) + " keypress");
+        };
+        control->onKeyUp = [&](Control& sender, int&, ShiftState) {
+            log.add(platform::toUtf8(sender.name()) + " keyup");
+        };
+    }
+    constexpr LPARAM kSpaceScanCode = 0x39 << 16;
+    constexpr LPARAM kReleased = 3u << 30;
+    for (Control* control : std::initializer_list<Control*>{&next, &box}) {
+        const std::string name = platform::toUtf8(control->name());
+        SCOPED_TRACE(name);
+        control->setFocus();
+        log.take();
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_SPACE, kSpaceScanCode | 1);
+        application.processMessages();
+        PostMessageW(GetFocus(), WM_KEYUP, VK_SPACE, kSpaceScanCode | kReleased | 1);
+        application.processMessages();
+        EXPECT_EQ(log.take(), (std::vector<std::string>{name + " keydown", name + " keypress",
+                                                        name + " keyup", name + " click"}));
+    }
 }
 
 }  // namespace

@@ -272,19 +272,6 @@ private:
         }
     }
 
-    // Entries the program's table cannot hold are lost on its next write.
-    void checkActionCount(const std::wstring& name, const std::wstring& text,
-                          const setup::ActionTable& table) {
-        Collector quiet;
-        const auto rebuilt = setup::buildActionString(table, quiet);
-        if (quiet.messages.empty() && rebuilt.size() < text.size() &&
-            setup::actionCount(table) == setup::kUsableActions) {
-            addProblem(name + L": more than " + std::to_wstring(setup::kUsableActions) +
-                       L" actions; the program keeps the first " +
-                       std::to_wstring(setup::kUsableActions));
-        }
-    }
-
     void checkNumbering(platform::RegistryKey& key, int end) {
         for (const auto& name : key.valueNames()) {
             if (name.size() != 4 || (name[0] != L'P' && name[0] != L'A')) {
@@ -359,9 +346,16 @@ private:
 }  // namespace
 
 std::wstring dumpRegFile(const std::string& bytes) {
+    const auto parsed = platform::parseRegText(platform::decodeRegFile(bytes));
+    // A report of a wholly empty registry would blame an installation the file
+    // never described.
+    if (!parsed.hasHeader) {
+        throw platform::Error(
+            L"not a registry export: it does not start with \"REGEDIT4\" or "
+            L"\"Windows Registry Editor Version 5.00\"");
+    }
     platform::MemoryRegistry registry;
-    const auto problems = platform::importRegText(registry, platform::decodeRegFile(bytes));
-    return Report(registry).run(problems);
+    return Report(registry).run(platform::applyRegFile(registry, parsed));
 }
 
 }  // namespace orvctl

@@ -136,11 +136,41 @@ void ComboBoxPeer::mirror(Property property) {
     }
 }
 
-void ComboBoxPeer::command(WORD code) {
-    if (code == CBN_SELCHANGE) {
-        const auto index = static_cast<int>(SendMessageW(window(), CB_GETCURSEL, 0, 0));
+// An open drop-down list takes Enter (choose) and Esc (close) for itself, as in
+// a dialog: they must not click the form's default or cancel button.
+bool ComboBoxPeer::wantsKey(int key) const {
+    return (key == VK_RETURN || key == VK_ESCAPE) &&
+           SendMessageW(window(), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+}
+
+int ComboBoxPeer::nativeIndex() const {
+    return static_cast<int>(SendMessageW(window(), CB_GETCURSEL, 0, 0));
+}
+
+void ComboBoxPeer::followNativeChoice() {
+    const int index = nativeIndex();
+    if (index != combo_.itemIndex()) {
         input::comboItemChosen(combo_, index);
     }
+}
+
+// Wine's drop-down list moves its selection under the arrow keys and the
+// typed letters without CBN_SELCHANGE, open or closed: the model catches up
+// after each key and when the list closes with a choice.
+void ComboBoxPeer::command(WORD code) {
+    if (code == CBN_SELCHANGE) {
+        input::comboItemChosen(combo_, nativeIndex());
+    } else if (code == CBN_SELENDOK) {
+        followNativeChoice();
+    }
+}
+
+bool ComboBoxPeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_KEYDOWN || message == WM_CHAR) {
+        result = standardThen(message, wParam, lParam, [this] { followNativeChoice(); });
+        return true;
+    }
+    return NativePeer::handle(message, wParam, lParam, result);
 }
 
 void ComboBoxPeer::drawItem(const DRAWITEMSTRUCT& item) {

@@ -178,6 +178,10 @@ void NativePeer::focus() {
     SetFocus(focusWindow());
 }
 
+bool NativePeer::wantsKey(int) const {
+    return false;
+}
+
 void NativePeer::repaint() {
     InvalidateRect(window_, nullptr, TRUE);
     UpdateWindow(window_);
@@ -222,6 +226,16 @@ LRESULT NativePeer::standard(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefSubclassProc(window_, message, wParam, lParam);
 }
 
+LRESULT NativePeer::standardThen(UINT message, WPARAM wParam, LPARAM lParam,
+                                 const std::function<void()>& after) {
+    const auto alive = alive_;
+    const LRESULT result = standard(message, wParam, lParam);
+    if (*alive) {
+        after();
+    }
+    return result;
+}
+
 // The exception barrier of every window message.
 LRESULT CALLBACK NativePeer::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR, DWORD_PTR data) {
@@ -256,14 +270,10 @@ LRESULT NativePeer::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool NativePeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
-        case WM_SETFOCUS: {
-            const auto alive = alive_;
-            result = standard(message, wParam, lParam);
-            if (*alive) {
-                input::focusReceived(control_);
-            }
+        case WM_SETFOCUS:
+            result =
+                standardThen(message, wParam, lParam, [this] { input::focusReceived(control_); });
             return true;
-        }
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
@@ -272,14 +282,9 @@ bool NativePeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
         case WM_MBUTTONUP:
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK: {
-            const auto alive = alive_;
-            result = standard(message, wParam, lParam);
-            if (*alive) {
-                mouse(message, wParam, lParam);
-            }
+        case WM_MBUTTONDBLCLK:
+            result = standardThen(message, wParam, lParam, [&] { mouse(message, wParam, lParam); });
             return true;
-        }
         default:
             return false;
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -53,6 +54,7 @@ public:
     void pull(Property property) override;
     void childAdded(Control& child) override;
     void focus() override;
+    bool wantsKey(int key) const override;
     void repaint() override;
     Canvas& canvas() override;
     WindowId windowId() const override;
@@ -82,6 +84,10 @@ protected:
     virtual HWND focusWindow() const { return window_; }
     // Messages the standard control gets first, then the model.
     LRESULT standard(UINT message, WPARAM wParam, LPARAM lParam);
+    // The standard control handles the message, then after runs, unless a
+    // handler destroyed the control meanwhile.
+    LRESULT standardThen(UINT message, WPARAM wParam, LPARAM lParam,
+                         const std::function<void()>& after);
 
     Win32Backend& backend() const { return backend_; }
     // Sends to the window as a write of the peer: whatever the window

@@ -250,6 +250,7 @@ public:
     ComboBoxPeer(Win32Backend& backend, ComboBox& combo)
         : NativePeer(backend, combo), combo_(combo) {}
     void mirror(Property property) override;
+    bool wantsKey(int key) const override;
     void command(WORD code) override;
     void drawItem(const DRAWITEMSTRUCT& item) override;
     void measureItem(MEASUREITEMSTRUCT& item) override;
@@ -257,8 +258,13 @@ public:
 protected:
     WindowKind kind() const override;
     bool showsCaption() const override { return false; }
+    bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    int nativeIndex() const;
+    // Reports the item shown as the user's choice when the model has another.
+    void followNativeChoice();
+
     ComboBox& combo_;
 };
 

@@ -62,6 +62,46 @@ TEST(ProgramStrings, EachDeviceTypeIsNamedAsItsRowWithItsPicture) {
     }
 }
 
+// What the device list shows for a device without a type, by its masked code
+// (plus 5000 on any port but the first), and for the ports the driver names.
+TEST(ProgramStrings, DevicesWithoutATypeAndNamedPortsReadAsTheDriverListsThem) {
+    const std::pair<int, const wchar_t*> names[] = {
+        {0, L"Unknown Device 2"},
+        {769, L"Head Tracker 1"},
+        {2562, L"Kelvor / Head Tracker 2"},
+        {2817, L"Orvane Device 2"},
+        {2821, L"Kensington Device 2"},
+        {2822, L"Orvane Device 2"},
+        {2823, L"Head Tracker 1"},
+        {3587, L"Kelvor Keyboard and Mouse Adapter 1"},
+        {3588, L"PS/2 Kelvor Dual Mouse Adapter 2"},
+        {5002, L"Unknown Device 1"},
+        {5003, L"Unknown Device 2"},
+        {5004, L"Ball Point Device 1"},
+        {5010, L"Standard 2 Button Mouse 1"},
+        {5011, L"Standard 3 Button Mouse 2"},
+        {5012, L"Standard 2 Button Trackball 3"},
+        {5013, L"Standard Touchpad 4"},
+        {5014, L"Standard Pointy Stick 5"},
+        {5015, L"Special Custom Device 2"},
+        {5020, L"Orvane Right Hand Mouse 6"},
+        {5021, L"Orvane Left Hand Mouse 7"},
+        {5048, L"4 Button Mouse/Trackball 8"},
+        {portNameNumber(1), L"PS/2 Port"},
+        {portNameNumber(22), L"Kelvor Primary Port"},
+        {portNameNumber(23), L"Kelvor Secondary Port"},
+        {portNameNumber(24), L"Kelvor Mouse Port"},
+        {portNameNumber(25), L"Kelvor Keyboard Port"},
+        {portNameNumber(28), L"USB 1st Port"},
+        {portNameNumber(29), L"USB 2nd Port"},
+    };
+    auto resources = programResources();
+    for (const auto& [number, text] : names) {
+        SCOPED_TRACE(number);
+        EXPECT_EQ(resources.loadString(number), std::wstring(text));
+    }
+}
+
 TEST(ProgramStrings, SerialPortsCountFromOneBelowTheirPortNumber) {
     auto resources = programResources();
     for (int port = 2; port <= 9; ++port) {

@@ -114,6 +114,9 @@ TEST_F(ApplicationPages, TheDialogAllowsOkOnlyForANameThatIsNotBlankAndFits) {
                   L"Select an executable program for which you want to set up special mouse "
                   L"properties.");
         EXPECT_EQ(box.Label2->caption(), L"Type the file name for the program here, OR....");
+        EXPECT_EQ(box.btnOK->caption(), L"OK");
+        EXPECT_EQ(box.btnCancel->caption(), L"Cancel");
+        EXPECT_EQ(box.Button1->caption(), L"&Browse...");
         EXPECT_FALSE(box.btnOK->enabled());
         ui::user::type(*box.txtSpecialApp, L"   ");
         EXPECT_FALSE(box.btnOK->enabled()) << "blanks only";

@@ -32,6 +32,10 @@ TEST(PropertyRecord, TheFourButtonDefaultParsesAndBuildsBack) {
 TEST(PropertyRecord, TwoButtonDefaultHasNoThirdAndFourthButton) {
     const auto info = parsePropertyRecord(kTwoButtonDefaultRecord);
     EXPECT_EQ(info.buttonPosition, (std::array<int, 4>{0, 1, -1, -1}));
+    auto fourButtons = parsePropertyRecord(kDefaultRecord);
+    fourButtons.buttonPosition[2] = -1;
+    fourButtons.buttonPosition[3] = -1;
+    EXPECT_EQ(info, fourButtons) << "every other field as in the four-button default";
     EXPECT_EQ(buildPropertyRecord(info), kTwoButtonDefaultRecord);
 }
 
