@@ -54,15 +54,19 @@ std::wstring pathVariable() {
 
 }  // namespace
 
-HMODULE loadLibraryWithoutCurrentDirectory(const wchar_t* fileName) {
+std::wstring findWithoutCurrentDirectory(const wchar_t* fileName) {
     const std::wstring windows = windowsDirectory();
     const std::wstring searchPath =
         searchPathWithoutCurrentDirectory({programDirectory(), programDllDirectory(),
                                            systemDirectory(), windows + L"\\System", windows},
                                           pathVariable());
-    const std::wstring found = fetchText([&](wchar_t* buffer, DWORD size) {
+    return fetchText([&](wchar_t* buffer, DWORD size) {
         return SearchPathW(searchPath.c_str(), fileName, nullptr, size, buffer, nullptr);
     });
+}
+
+HMODULE loadLibraryWithoutCurrentDirectory(const wchar_t* fileName) {
+    const std::wstring found = findWithoutCurrentDirectory(fileName);
     return found.empty() ? nullptr : LoadLibraryW(found.c_str());
 }
 

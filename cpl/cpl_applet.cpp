@@ -128,15 +128,18 @@ bool namesMouseApplet(LPARAM recordAddress) {
     return fixedFieldHolds(ansi->szName, kMouseAppletName);
 }
 
+// The shell would look for the bare name in the current directory first: the
+// program is started by the full path found as the applet library is found.
 void startSetupProgram(HWND controlPanel) {
+    const std::wstring program = findWithoutCurrentDirectory(kSetupProgramFile);
     SHELLEXECUTEINFOW execution{};
     execution.cbSize = sizeof(execution);
     execution.fMask = SEE_MASK_NOCLOSEPROCESS;
     execution.lpVerb = L"open";
-    execution.lpFile = kSetupProgramFile;
+    execution.lpFile = program.c_str();
     execution.lpParameters = L"";
     execution.nShow = SW_SHOWDEFAULT;
-    if (!ShellExecuteExW(&execution)) {
+    if (program.empty() || !ShellExecuteExW(&execution)) {
         report(controlPanel, kLaunchFailedText, kLaunchCaption);
         return;
     }

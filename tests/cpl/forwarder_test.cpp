@@ -293,6 +293,22 @@ TEST_P(UnforwardedRecordTest, MouseAppletIsRecognisedFromTheRecordEvenWhenNotFor
 INSTANTIATE_TEST_SUITE_P(RecordForms, UnforwardedRecordTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Ansi" : "Wide"; });
 
+TEST_F(ForwarderTest, NewInquireWithoutARecordIsReportedAndNamesNoApplet) {
+    installSetupProgram();
+    send(CPL_INIT);
+
+    EXPECT_EQ(send(CPL_NEWINQUIRE, 1, 0), 0);
+    EXPECT_EQ(send(CPL_DBLCLK, 0, 0), 0);
+
+    EXPECT_EQ(waitForSetupProgramStarts(1), std::vector<std::string>{kSetupProgramStart})
+        << "applet 0 is still taken for the mouse applet";
+    EXPECT_EQ(forwarderMessageBoxes(),
+              (std::vector<SeenMessageBox>{kLibraryMissing,
+                                           kEntryMissing,
+                                           kInitUnsent,
+                                           {L"In Sornel", L"Couldn't send CPL_NEWINQUIRE"}}));
+}
+
 TEST_F(ForwarderTest, SetupProgramThatCannotStartIsReportedToTheControlPanelWindow) {
     installAppletLibrary();
     ASSERT_NO_FATAL_FAILURE(openPanel());
@@ -303,6 +319,22 @@ TEST_F(ForwarderTest, SetupProgramThatCannotStartIsReportedToTheControlPanelWind
     const SeenMessageBox launchFailed{kLaunchFailed.caption, kLaunchFailed.text,
                                       controlPanelWindow()};
     EXPECT_EQ(forwarderMessageBoxes(), (std::vector<SeenMessageBox>{launchFailed, launchFailed}));
+}
+
+TEST_F(ForwarderTest, SetupProgramPlantedInTheCurrentDirectoryIsNeverStarted) {
+    installAppletLibrary();
+    plantSetupProgramInCurrentDirectory();
+    ASSERT_NO_FATAL_FAILURE(openPanel());
+
+    EXPECT_EQ(send(CPL_DBLCLK, 0, 0), 0);
+
+    EXPECT_EQ(forwarderMessageBoxes(),
+              (std::vector<SeenMessageBox>{
+                  {kLaunchFailed.caption, kLaunchFailed.text, controlPanelWindow()}}))
+        << "the only copy is the planted one: nothing is started";
+    installSetupProgram();
+    EXPECT_EQ(send(CPL_DBLCLK, 0, 0), 0);
+    EXPECT_EQ(waitForSetupProgramStarts(1), std::vector<std::string>{kSetupProgramStart});
 }
 
 TEST_F(ForwarderTest, AppletLibraryPlantedInTheCurrentDirectoryIsNeverLoaded) {

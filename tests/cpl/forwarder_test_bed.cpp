@@ -33,10 +33,10 @@ fs::path panelFolder(const fs::path& folder) {
     return folder / L"panel";
 }
 fs::path appletFolder(const fs::path& folder) {
-    return folder / L"applets";
+    return folder / L"applet libraries";
 }
 fs::path programFolder(const fs::path& folder) {
-    return folder / L"programs";
+    return folder / L"setup programs";
 }
 fs::path workFolder(const fs::path& folder) {
     return folder / L"work";
@@ -155,6 +155,10 @@ void ForwarderTestBed::installSetupProgram() {
 
 void ForwarderTestBed::plantAppletLibraryInCurrentDirectory() {
     fs::copy_file(kBuiltAppletLibrary, workFolder(folder_) / kAppletLibraryFile);
+}
+
+void ForwarderTestBed::plantSetupProgramInCurrentDirectory() {
+    fs::copy_file(kBuiltSetupProgram, workFolder(folder_) / kSetupProgramFile);
 }
 
 void ForwarderTestBed::setAppletNames(const std::wstring& names) {

@@ -52,9 +52,11 @@ private:
 // An installed system as sornel.dll sees it, made fresh for each test in a
 // folder of its own: a copy of the library, and on request the stand-in applet
 // library and the stand-in setup program, each in a folder that PATH names, as
-// the program search finds them. The current directory is an empty folder of
-// its own, a window stands for the control panel, and every message box is
-// answered and remembered.
+// the program search finds them; their folder names hold a blank, as installed
+// programs' folders do, so that a path split at the blank shows (a missing
+// library, or a setup program started with stray arguments). The current
+// directory is an empty folder of its own, a window stands for the control
+// panel, and every message box is answered and remembered.
 class ForwarderTestBed : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -65,6 +67,8 @@ protected:
     // A copy of the stand-in applet library in the current directory, which has
     // a journal of its own there.
     void plantAppletLibraryInCurrentDirectory();
+    // A copy of the stand-in setup program in the current directory.
+    void plantSetupProgramInCurrentDirectory();
     // Names the stand-in's applets, comma-separated, in index order.
     void setAppletNames(const std::wstring& names);
     void setAnsiRecords(bool ansi);
