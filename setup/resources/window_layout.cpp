@@ -18,6 +18,8 @@ void TfrmTarvex::buildWindowLayout() {
     PageControl1 = &add<ui::PageControl>(L"PageControl1");
     PageControl1->setBounds(0, 0, width(), height() - kButtonBarHeight);
     PageControl1->setTabsVisible(false);
+    // With its tabs hidden it has nothing to show the focus on: Tab passes it by.
+    PageControl1->setTabStop(false);
     // The program switches pages by pointer; this is merely the order they are made in.
     Page18 = &PageControl1->addPage(L"Page18");
     Page1 = &PageControl1->addPage(L"Page1");

@@ -22,6 +22,7 @@
 #include "setup/resources/program_resources.h"
 #include "setup/store/registry_layout.h"
 #include "setup/tarvex_form.h"
+#include "tests/setup/resources/caption_room.h"
 #include "ui/application.h"
 #include "ui/win32/native_peer.h"
 #include "ui/win32/win32_backend.h"
@@ -140,48 +141,6 @@ void photograph(HWND window, const std::wstring& path) {
     ReleaseDC(nullptr, screen);
 }
 
-// Room a caption's control keeps for itself besides the text.
-int captionPadding(const ui::Control& control) {
-    if (dynamic_cast<const ui::Button*>(&control) != nullptr) {
-        return 8;
-    }
-    if (dynamic_cast<const ui::CheckBox*>(&control) != nullptr) {
-        return 18;
-    }
-    if (dynamic_cast<const ui::GroupBox*>(&control) != nullptr) {
-        return 16;
-    }
-    return 0;
-}
-
-void reportCrampedCaptions(ui::Control& parent, ui::win32::Win32Backend& backend) {
-    for (ui::Control* control : parent.children()) {
-        reportCrampedCaptions(*control, backend);
-        HWND window = windowOf(*control);
-        const bool captioned =
-            dynamic_cast<ui::Label*>(control) != nullptr || captionPadding(*control) > 0;
-        if (!captioned || control->caption().empty() || window == nullptr) {
-            continue;
-        }
-        const auto* label = dynamic_cast<ui::Label*>(control);
-        const bool wraps = label != nullptr && label->wordWrap();
-        const int room = control->width() - captionPadding(*control);
-        RECT needed{0, 0, room, 0};
-        HDC dc = GetDC(window);
-        HGDIOBJ previous = SelectObject(dc, backend.fonts().font(control->font()));
-        DrawTextW(dc, control->caption().c_str(), -1, &needed,
-                  DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-        SelectObject(dc, previous);
-        ReleaseDC(window, dc);
-        const bool tooTall = label != nullptr && needed.bottom > control->height();
-        if (needed.right > room || tooTall) {
-            std::printf("cramped %s: needs %ldx%ld, has %dx%d\n",
-                        platform::toUtf8(control->name()).c_str(), needed.right, needed.bottom,
-                        room, control->height());
-        }
-    }
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -226,6 +185,8 @@ int wmain(int argc, wchar_t** argv) {
             photograph(frame, folder + L"\\" + name + L".bmp");
         }
     }
-    reportCrampedCaptions(window, backend);
+    for (const auto& cramped : setup::layout_check::crampedCaptions(window)) {
+        std::printf("cramped %s\n", setup::layout_check::describe(cramped).c_str());
+    }
     return 0;
 }

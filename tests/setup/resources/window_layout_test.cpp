@@ -11,12 +11,18 @@
 #include <vector>
 
 #include "platform/text.h"
+#include "setup/store/file_box.h"
+#include "tests/setup/resources/window_views.h"
 #include "tests/setup/scenario/tarvex_scenario.h"
 #include "ui/accelerator.h"
+#include "ui/user.h"
 
 namespace setup {
 namespace {
 
+using layout_check::describe;
+using layout_check::everyView;
+using layout_check::View;
 using platform::toUtf8;
 
 // A group box's caption takes the first line of its face.
@@ -88,6 +94,25 @@ void collectShownWith(ui::Control& parent, const ui::TabSheet* tab,
         shown.push_back(child);
         collectShownWith(*child, tab, shown);
     }
+}
+
+// Where a control lies in its form's client area.
+ui::Rect inForm(const ui::Control& control) {
+    ui::Rect r = control.bounds();
+    for (const ui::Control* at = control.parent(); at != &control.form(); at = at->parent()) {
+        r = {r.left + at->left(), r.top + at->top(), r.right + at->left(), r.bottom + at->top()};
+    }
+    return r;
+}
+
+// Whether Tab going from one control to the next reads on as a page does: along
+// a row to the right, down to a later row, or up into a new column on the right.
+bool readsOn(const ui::Rect& from, const ui::Rect& to) {
+    const bool sameRow = to.top < from.bottom && from.top < to.bottom;
+    if (sameRow) {
+        return to.right > from.left;
+    }
+    return to.top >= from.bottom || to.left >= from.right;
 }
 
 std::string describe(const ui::Control& control) {
@@ -672,20 +697,8 @@ TEST_F(WindowLayout, FileBrowsersAreLinkedAndFiltered) {
 
 TEST_F(WindowLayout, NoTwoControlsShownTogetherShareAnAcceleratorLetter) {
     auto& t = w();
-    // Each wizard page shows with the button bar; the property page shows one tab at a time.
-    std::vector<std::pair<ui::TabSheet*, ui::TabSheet*>> views;
-    for (int index = 0; index < t.PageControl1->pageCount(); ++index) {
-        ui::TabSheet* page = &t.PageControl1->page(index);
-        if (page == t.Page7) {
-            for (int tab = 0; tab < t.PageControl2->pageCount(); ++tab) {
-                views.emplace_back(page, &t.PageControl2->page(tab));
-            }
-        } else {
-            views.emplace_back(page, nullptr);
-        }
-    }
-    for (const auto& [page, tab] : views) {
-        SCOPED_TRACE(toUtf8(page->name()) + (tab ? " " + toUtf8(tab->name()) : ""));
+    for (const auto& [page, tab] : everyView(t)) {
+        SCOPED_TRACE(describe(View{page, tab}));
         std::vector<ui::Control*> shown{t.btnBack, t.btnNext};
         collectShownWith(*page, tab, shown);
         std::map<wchar_t, std::wstring> taken;
@@ -699,6 +712,99 @@ TEST_F(WindowLayout, NoTwoControlsShownTogetherShareAnAcceleratorLetter) {
                 EXPECT_TRUE(fresh) << toUtf8(control->name()) << " and " << toUtf8(at->second);
             }
         }
+    }
+}
+
+// The controls Tab visits, once round, starting after the window's button bar.
+std::vector<ui::Control*> tabRound(TfrmTarvex& t) {
+    std::vector<ui::Control*> visited;
+    constexpr int kMostStops = 64;
+    for (int press = 0; press < kMostStops; ++press) {
+        ui::user::pressTab(t);
+        ui::Control* focused = t.activeControl();
+        const auto seen = std::find(visited.begin(), visited.end(), focused);
+        if (seen != visited.end()) {
+            visited.erase(visited.begin(), seen);
+            break;
+        }
+        visited.push_back(focused);
+    }
+    const auto barEnd = std::find_if(visited.begin(), visited.end(),
+                                     [&](ui::Control* control) { return control == t.btnNext; });
+    if (barEnd != visited.end()) {
+        std::rotate(visited.begin(), barEnd + 1, visited.end());
+    }
+    return visited;
+}
+
+// A device set up, so that every page can show what it shows in use.
+class WindowTabOrder : public scenario::TarvexScenario {
+protected:
+    void SetUp() override {
+        startWith("scenario_one_device.reg");
+        walkToProperties(0, 2);
+    }
+};
+
+TEST_F(WindowTabOrder, TabVisitsEveryControlOfAPageInReadingOrder) {
+    auto& t = window();
+    for (const View& view : everyView(t)) {
+        SCOPED_TRACE(describe(view));
+        application.deliver([&] { layout_check::makeCurrent(t, view); });
+        t.btnBack->show();
+        t.btnBack->setEnabled(true);
+        t.btnNext->setEnabled(true);
+        const std::vector<ui::Control*> stops = tabRound(t);
+        if (view.page == t.Page13) {
+            EXPECT_EQ(stops, std::vector<ui::Control*>{t.txtActionString})
+                << "Tab is a key the macro records, so it never leaves the edit";
+            continue;
+        }
+        for (ui::Control* stop : stops) {
+            auto* pages = dynamic_cast<ui::PageControl*>(stop);
+            EXPECT_FALSE(pages != nullptr && !pages->tabsVisible())
+                << "Tab stops on " << describe(*stop) << ", which shows no focus";
+        }
+        std::vector<ui::Control*> shown;
+        collectShownWith(*view.page, view.tab, shown);
+        for (ui::Control* control : shown) {
+            if (control->canFocus() && control->focusedByClick()) {
+                EXPECT_NE(std::find(stops.begin(), stops.end(), control), stops.end())
+                    << describe(*control) << " is never reached by Tab";
+            }
+        }
+        for (size_t index = 1; index < stops.size(); ++index) {
+            EXPECT_TRUE(readsOn(inForm(*stops[index - 1]), inForm(*stops[index])))
+                << "Tab jumps from " << describe(*stops[index - 1]) << " back to "
+                << describe(*stops[index]);
+        }
+    }
+}
+
+TEST_F(WindowTabOrder, TheFileBoxKeepsItsControlsApartInsideAndInReadingOrder) {
+    TFileBox box(application);
+    box.show();
+    const auto& parts = box.children();
+    for (size_t i = 0; i < parts.size(); ++i) {
+        SCOPED_TRACE(describe(*parts[i]));
+        EXPECT_TRUE(inside(parts[i]->bounds(), {0, 0, box.width(), box.height()}));
+        for (size_t k = i + 1; k < parts.size(); ++k) {
+            EXPECT_FALSE(overlap(parts[i]->bounds(), parts[k]->bounds())) << describe(*parts[k]);
+        }
+    }
+    box.txtSpecialApp->setText(L"NOTEPAD.EXE");  // so that OK can be reached
+    std::vector<ui::Control*> stops;
+    for (ui::Control* focused = box.activeControl();
+         std::find(stops.begin(), stops.end(), focused) == stops.end();
+         focused = box.activeControl()) {
+        stops.push_back(focused);
+        ui::user::pressTab(box);
+    }
+    EXPECT_EQ(stops, (std::vector<ui::Control*>{box.txtSpecialApp, box.Button1, box.btnOK,
+                                                box.btnCancel}));
+    for (size_t index = 1; index < stops.size(); ++index) {
+        EXPECT_TRUE(readsOn(stops[index - 1]->bounds(), stops[index]->bounds()))
+            << describe(*stops[index]);
     }
 }
 
