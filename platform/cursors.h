@@ -26,7 +26,8 @@ enum class CursorKind {
 };
 inline constexpr int kCursorKindCount = 14;
 
-// The sizes, in pixels, that drawing cursors and icons in lists needs.
+// The sizes that drawing cursors and icons in lists needs, in the windows'
+// layout pixels (those of a 96-DPI screen, whatever the screen's DPI).
 struct CursorMetrics {
     int iconWidth = 0;
     int iconHeight = 0;

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/dpi_scale.h"
+#include "platform/win32/screen_dpi.h"
+
 namespace platform {
 namespace {
 
@@ -53,12 +56,14 @@ void Win32Cursors::destroy(CursorHandle cursor) {
 }
 
 CursorMetrics Win32Cursors::metrics() {
+    const DpiScale scale(screenDpi());
+    const auto metric = [&scale](int index) { return scale.toLogical(GetSystemMetrics(index)); };
     CursorMetrics m;
-    m.iconWidth = GetSystemMetrics(SM_CXICON);
-    m.iconHeight = GetSystemMetrics(SM_CYICON);
-    m.cursorWidth = GetSystemMetrics(SM_CXCURSOR);
-    m.cursorHeight = GetSystemMetrics(SM_CYCURSOR);
-    m.verticalScrollBarWidth = GetSystemMetrics(SM_CXVSCROLL);
+    m.iconWidth = metric(SM_CXICON);
+    m.iconHeight = metric(SM_CYICON);
+    m.cursorWidth = metric(SM_CXCURSOR);
+    m.cursorHeight = metric(SM_CYCURSOR);
+    m.verticalScrollBarWidth = metric(SM_CXVSCROLL);
     return m;
 }
 

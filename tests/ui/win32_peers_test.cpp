@@ -6,11 +6,15 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/memory/memory_message_boxes.h"
 #include "platform/text.h"
+#include "platform/win32/screen_dpi.h"
 #include "platform/win32/win32_cursors.h"
 #include "tests/ui/headless_ui.h"
 #include "tests/win32/ui_driver.h"
@@ -32,11 +36,12 @@ HWND windowOf(const Control& control) {
 }
 
 // A form like the program's main window, with one control of each kind on a
-// page of a page control with visible tabs.
+// page of a page control with visible tabs; its windows are made for a screen
+// of the given DPI.
 class NativePeers : public ::testing::Test {
 protected:
-    NativePeers()
-        : backend(cursors, GetModuleHandleW(nullptr)),
+    explicit NativePeers(int dpi = platform::screenDpi())
+        : backend(cursors, GetModuleHandleW(nullptr), dpi),
           application(backend, boxes),
           form(application, L"frmTarvex"),
           pages(form.add<PageControl>(L"PageControl2")),
@@ -528,6 +533,95 @@ TEST_F(NativePeers, SpaceClicksAButtonOrCheckBoxAsTheKeyComesUp) {
         EXPECT_EQ(log.take(), (std::vector<std::string>{name + " keydown", name + " keypress",
                                                         name + " keyup", name + " click"}));
     }
+}
+
+// The same form on a 144-DPI screen, whatever this one's: the model keeps the
+// layout's coordinates, the windows are half as large again.
+class ScaledNativePeers : public NativePeers {
+protected:
+    ScaledNativePeers() : NativePeers(kDpi) {}
+
+    static constexpr int kDpi = 144;
+
+    // Where a control's window lies in its parent's client area.
+    static std::string placed(const Control& control) {
+        RECT r = uidriver::screenRect(windowOf(control));
+        MapWindowPoints(HWND_DESKTOP, GetParent(windowOf(control)), reinterpret_cast<POINT*>(&r),
+                        2);
+        return std::to_string(r.left) + "," + std::to_string(r.top) + " to " +
+               std::to_string(r.right) + "," + std::to_string(r.bottom);
+    }
+};
+
+TEST_F(ScaledNativePeers, TheWindowsGrowByTheScaleAndTouchingControlsStillTouch) {
+    const RECT client = uidriver::clientRect(windowOf(form));
+    EXPECT_EQ(client.right, 804);
+    EXPECT_EQ(client.bottom, 576);
+    EXPECT_EQ(placed(pages), "0,0 to 804,510");
+    EXPECT_EQ(placed(panel), "0,510 to 804,576") << "right under the pages";
+    EXPECT_EQ(placed(label), "12,240 to 102,260");
+    // Odd edges: one pixel and a half each way, rounded alike for both buttons.
+    next.setBounds(9, 9, 75, 25);
+    back.setBounds(84, 9, 75, 25);
+    EXPECT_EQ(placed(next), "14,14 to 126,51");
+    EXPECT_EQ(placed(back), "126,14 to 239,51") << "right beside the other";
+    EXPECT_EQ(form.width(), 536) << "the model keeps the layout's size";
+    EXPECT_EQ(next.bounds().right, 84);
+}
+
+TEST_F(ScaledNativePeers, TextsAreDrawnInFontsOfTheScreensDensity) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(windowOf(label), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -16) << "8 points at 144 DPI";
+    HWND high = uidriver::findChildByText(windowOf(group), L"High");
+    ASSERT_NE(high, nullptr);
+    RECT item = uidriver::screenRect(high);
+    MapWindowPoints(HWND_DESKTOP, windowOf(group), reinterpret_cast<POINT*>(&item), 2);
+    const RECT frame = uidriver::clientRect(windowOf(group));
+    EXPECT_EQ(item.left, 12) << "the radio items keep the frame's margin, scaled";
+    EXPECT_EQ(item.right, frame.right - 12);
+    EXPECT_LE(item.bottom, frame.bottom);
+}
+
+// The rows are as high as the layout's rows on the screen; the draw handler
+// gets each row's layout rectangle and what it fills covers the row exactly.
+TEST_F(ScaledNativePeers, OwnerDrawnRowsAreDrawnInLayoutCoordinatesOverTheWholeRow) {
+    HWND window = windowOf(list);
+    EXPECT_EQ(SendMessageW(window, LB_GETITEMHEIGHT, 0, 0), 20) << "13 layout pixels";
+    const Color marker = Color::rgb(200, 30, 40);
+    std::vector<Rect> rects;
+    int measured = 0;
+    list.onDrawItem = [&](Control& sender, int index, Rect rect, OwnerDrawState) {
+        rects.push_back(rect);
+        sender.canvas().setBrushColor(index == 1 ? marker : kWindowColor);
+        sender.canvas().fillRect(rect);
+        measured = sender.canvas().textWidth(L"Primary");
+    };
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_EQ(rects.size(), 3u);
+    EXPECT_EQ(rects[1].top, rects[0].bottom);
+    EXPECT_EQ(rects[1].height(), 13);
+    HDC dc = GetDC(window);
+    EXPECT_EQ(GetPixel(dc, 5, 19), GetSysColor(COLOR_WINDOW)) << "row 0 ends above";
+    EXPECT_EQ(GetPixel(dc, 5, 20), RGB(200, 30, 40)) << "row 1 starts at its first line";
+    EXPECT_EQ(GetPixel(dc, 5, 39), RGB(200, 30, 40)) << "and ends at its last";
+    EXPECT_EQ(GetPixel(dc, 5, 40), GetSysColor(COLOR_WINDOW));
+    ReleaseDC(window, dc);
+    EXPECT_GT(measured, 0);
+}
+
+TEST_F(ScaledNativePeers, MousePositionsReachTheModelInLayoutCoordinates) {
+    std::vector<std::pair<int, int>> downs;
+    label.onMouseDown = [&](Control&, MouseButton, ShiftState, int x, int y) {
+        downs.emplace_back(x, y);
+    };
+    for (const auto& [x, y] : std::initializer_list<std::pair<int, int>>{{30, 15}, {89, 19}}) {
+        PostMessageW(windowOf(label), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        PostMessageW(windowOf(label), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        application.processMessages();
+    }
+    EXPECT_EQ(downs, (std::vector<std::pair<int, int>>{{20, 10}, {59, 13}}));
 }
 
 }  // namespace

@@ -123,8 +123,11 @@ void RadioGroupPeer::layOutItems() {
     const int space = group_.height() - kCaptionSpace - kBottomMargin;
     const int rowHeight = std::max(space / count, 1);
     for (int index = 0; index < count; ++index) {
-        SetWindowPos(items_[index], nullptr, kFrameMargin, kCaptionSpace + index * rowHeight,
-                     group_.width() - 2 * kFrameMargin, rowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+        const int top = kCaptionSpace + index * rowHeight;
+        const Rect item = toDevice(
+            backend().scale(), {kFrameMargin, top, group_.width() - kFrameMargin, top + rowHeight});
+        SetWindowPos(items_[index], nullptr, item.left, item.top, item.width(), item.height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

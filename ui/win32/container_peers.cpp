@@ -22,6 +22,33 @@ UINT edgeOf(Bevel bevel, UINT raised, UINT sunken) {
     return 0;
 }
 
+// A picture drawn larger on a scaled screen, smoothed by halftoning. A
+// transparent one is first laid onto the form's colour at its own size, so
+// that its key colour cannot bleed into the blended edges.
+void drawEnlarged(HDC dc, const RECT& target, HDC picture, const BITMAP& info, bool transparent) {
+    HDC flat = picture;
+    HDC composed = nullptr;
+    HGDIOBJ previous = nullptr;
+    if (transparent) {
+        composed = CreateCompatibleDC(dc);
+        previous = SelectObject(composed, CreateCompatibleBitmap(dc, info.bmWidth, info.bmHeight));
+        const RECT whole{0, 0, info.bmWidth, info.bmHeight};
+        FillRect(composed, &whole, GetSysColorBrush(COLOR_BTNFACE));
+        const COLORREF key = GetPixel(picture, 0, info.bmHeight - 1);
+        GdiTransparentBlt(composed, 0, 0, info.bmWidth, info.bmHeight, picture, 0, 0, info.bmWidth,
+                          info.bmHeight, key);
+        flat = composed;
+    }
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top,
+               flat, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    if (composed != nullptr) {
+        DeleteObject(SelectObject(composed, previous));
+        DeleteDC(composed);
+    }
+}
+
 }  // namespace
 
 WindowKind ContainerPeer::kind() const {
@@ -114,10 +141,10 @@ void ImagePeer::mirror(Property property) {
     }
 }
 
-// Drawn at its own size from the top-left corner (or centred), clipped to
-// the control, or stretched over it; a transparent picture leaves out the
-// colour of its bottom-left pixel (gdi32's own transparent copy, which spares
-// the program loading msimg32.dll at start).
+// Drawn at its own size on the screen from the top-left corner (or centred),
+// clipped to the control, or stretched over it; a transparent picture leaves
+// out the colour of its bottom-left pixel (gdi32's own transparent copy, which
+// spares the program loading msimg32.dll at start).
 void ImagePeer::paint(HDC dc, const RECT& client) {
     if (bitmap_ == nullptr) {
         return;
@@ -126,10 +153,11 @@ void ImagePeer::paint(HDC dc, const RECT& client) {
     GetObjectW(bitmap_, sizeof info, &info);
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(source, bitmap_);
+    const platform::DpiScale& scale = backend().scale();
     int left = 0;
     int top = 0;
-    int width = info.bmWidth;
-    int height = info.bmHeight;
+    int width = scale.toDevice(info.bmWidth);
+    int height = scale.toDevice(info.bmHeight);
     if (image_.stretch()) {
         width = client.right;
         height = client.bottom;
@@ -137,7 +165,10 @@ void ImagePeer::paint(HDC dc, const RECT& client) {
         left = (client.right - width) / 2;
         top = (client.bottom - height) / 2;
     }
-    if (image_.transparent()) {
+    if (!scale.unscaled()) {
+        drawEnlarged(dc, {left, top, left + width, top + height}, source, info,
+                     image_.transparent());
+    } else if (image_.transparent()) {
         const COLORREF key = GetPixel(source, 0, info.bmHeight - 1);
         GdiTransparentBlt(dc, left, top, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
                           key);

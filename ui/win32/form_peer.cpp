@@ -54,20 +54,22 @@ void FormPeer::mirror(Property property) {
     }
 }
 
-// The frame is sized so that the client area is exactly the form's size,
-// whatever the caption and border measure on this system.
+// The frame is sized so that the client area is exactly the form's size on
+// this screen, whatever the caption and border measure on this system.
 void FormPeer::placeCentred() {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE));
-    RECT frame{0, 0, form_.width(), form_.height()};
+    const int clientWidth = backend().scale().toDevice(form_.width());
+    const int clientHeight = backend().scale().toDevice(form_.height());
+    RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
     SetWindowPos(window(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client{};
     GetClientRect(window(), &client);
-    width += form_.width() - client.right;
-    height += form_.height() - client.bottom;
+    width += clientWidth - client.right;
+    height += clientHeight - client.bottom;
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     SetWindowPos(window(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);

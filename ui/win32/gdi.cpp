@@ -3,8 +3,6 @@
 namespace ui::win32 {
 namespace {
 
-constexpr int kPointsPerInch = 72;
-
 int systemColorIndex(SystemColor color) {
     switch (color) {
         case SystemColor::Window:
@@ -25,11 +23,12 @@ int systemColorIndex(SystemColor color) {
     return COLOR_WINDOW;
 }
 
-RECT toRect(const Rect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
 }  // namespace
+
+Rect toDevice(const platform::DpiScale& scale, const Rect& logical) {
+    return {scale.toDevice(logical.left), scale.toDevice(logical.top),
+            scale.toDevice(logical.right), scale.toDevice(logical.bottom)};
+}
 
 COLORREF colorRef(Color color) {
     if (color.isSystem()) {
@@ -50,11 +49,8 @@ HFONT FontCache::font(const Font& font) {
     if (found != fonts_.end()) {
         return found->second;
     }
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(font.size, GetDeviceCaps(screen, LOGPIXELSY), kPointsPerInch);
-    ReleaseDC(nullptr, screen);
     LOGFONTW description{};
-    description.lfHeight = height;
+    description.lfHeight = -scale_.fontPixels(font.size);
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(description.lfFaceName, font.name.c_str(), LF_FACESIZE);
@@ -63,9 +59,21 @@ HFONT FontCache::font(const Font& font) {
     return made;
 }
 
+int GdiCanvas::deviceX(int x) const {
+    return origin_.device.x + scale_.toDevice(x - origin_.logical.x);
+}
+
+int GdiCanvas::deviceY(int y) const {
+    return origin_.device.y + scale_.toDevice(y - origin_.logical.y);
+}
+
+RECT GdiCanvas::deviceRect(const Rect& rect) const {
+    return {deviceX(rect.left), deviceY(rect.top), deviceX(rect.right), deviceY(rect.bottom)};
+}
+
 void GdiCanvas::fillRect(const Rect& rect) {
     HBRUSH brush = CreateSolidBrush(colorRef(brushColor()));
-    const RECT area = toRect(rect);
+    const RECT area = deviceRect(rect);
     FillRect(dc_, &area, brush);
     DeleteObject(brush);
 }
@@ -75,7 +83,7 @@ void GdiCanvas::textOut(int x, int y, const std::wstring& text) {
     SetTextColor(dc_, colorRef(font().color));
     SetBkColor(dc_, colorRef(brushColor()));
     SetBkMode(dc_, OPAQUE);
-    TextOutW(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    TextOutW(dc_, deviceX(x), deviceY(y), text.c_str(), static_cast<int>(text.size()));
     SelectObject(dc_, previous);
 }
 
@@ -88,23 +96,25 @@ SIZE GdiCanvas::measure(const std::wstring& text) {
 }
 
 int GdiCanvas::textWidth(const std::wstring& text) {
-    return measure(text).cx;
+    return scale_.toLogical(measure(text).cx);
 }
 
 int GdiCanvas::textHeight(const std::wstring& text) {
-    return measure(text).cy;
+    return scale_.toLogical(measure(text).cy);
 }
 
 void GdiCanvas::drawIcon(int x, int y, platform::CursorHandle icon, int width, int height) {
     if (icon != platform::kNoCursor) {
-        DrawIconEx(dc_, x, y, reinterpret_cast<HICON>(icon), width, height, 0, nullptr, DI_NORMAL);
+        const RECT area = deviceRect({x, y, x + width, y + height});
+        DrawIconEx(dc_, area.left, area.top, reinterpret_cast<HICON>(icon), area.right - area.left,
+                   area.bottom - area.top, 0, nullptr, DI_NORMAL);
     }
 }
 
 template <typename Operation>
 auto WindowCanvas::onWindow(Operation operation) {
     HDC dc = GetDC(window_);
-    GdiCanvas canvas(dc, fonts_);
+    GdiCanvas canvas(dc, fonts_, scale_);
     canvas.setBrushColor(brushColor());
     canvas.setFont(font());
     struct Release {

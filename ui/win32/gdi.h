@@ -5,17 +5,21 @@
 #include <map>
 #include <tuple>
 
+#include "platform/dpi_scale.h"
 #include "ui/canvas.h"
 
 namespace ui::win32 {
 
 COLORREF colorRef(Color color);
 
+// A layout rectangle on the screen, each edge mapped on its own.
+Rect toDevice(const platform::DpiScale& scale, const Rect& logical);
+
 // One GDI font per name, size and weight, made when first asked for and kept
-// until the cache goes.
+// until the cache goes; point sizes become pixels at the scale's DPI.
 class FontCache {
 public:
-    FontCache() = default;
+    explicit FontCache(const platform::DpiScale& scale) : scale_(scale) {}
     ~FontCache();
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
@@ -23,13 +27,23 @@ public:
     HFONT font(const Font& font);
 
 private:
+    platform::DpiScale scale_;
     std::map<std::tuple<std::wstring, int, bool>, HFONT> fonts_;
 };
 
-// Draws into a device context that someone else owns (a WM_DRAWITEM's).
+// Where a canvas's layout coordinates lie on its device context: the layout
+// point logical is the device point device, and lengths from there scale.
+struct CanvasOrigin {
+    POINT device;
+    POINT logical;
+};
+
+// Draws into a device context that someone else owns (a WM_DRAWITEM's), in
+// layout coordinates; text is measured in layout pixels too.
 class GdiCanvas : public Canvas {
 public:
-    GdiCanvas(HDC dc, FontCache& fonts) : dc_(dc), fonts_(fonts) {}
+    GdiCanvas(HDC dc, FontCache& fonts, const platform::DpiScale& scale, CanvasOrigin origin = {})
+        : dc_(dc), fonts_(fonts), scale_(scale), origin_(origin) {}
 
     void fillRect(const Rect& rect) override;
     void textOut(int x, int y, const std::wstring& text) override;
@@ -39,16 +53,22 @@ public:
 
 private:
     SIZE measure(const std::wstring& text);
+    int deviceX(int x) const;
+    int deviceY(int y) const;
+    RECT deviceRect(const Rect& rect) const;
 
     HDC dc_;
     FontCache& fonts_;
+    platform::DpiScale scale_;
+    CanvasOrigin origin_;
 };
 
 // Draws on a window's face at once, outside its painting; the next paint
 // covers it. Each operation takes the window's device context for its time.
 class WindowCanvas : public Canvas {
 public:
-    WindowCanvas(HWND window, FontCache& fonts) : window_(window), fonts_(fonts) {}
+    WindowCanvas(HWND window, FontCache& fonts, const platform::DpiScale& scale)
+        : window_(window), fonts_(fonts), scale_(scale) {}
 
     void fillRect(const Rect& rect) override;
     void textOut(int x, int y, const std::wstring& text) override;
@@ -62,6 +82,7 @@ private:
 
     HWND window_;
     FontCache& fonts_;
+    platform::DpiScale scale_;
 };
 
 }  // namespace ui::win32

@@ -9,23 +9,26 @@ namespace {
 // How many rows a drop-down list shows when open.
 constexpr int kDropDownRows = 8;
 
-Rect toRect(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-// A row of an owner-drawn list or drop-down list, as WM_DRAWITEM asks for it.
+// A row of an owner-drawn list or drop-down list, as WM_DRAWITEM asks for it,
+// in layout coordinates whose top-left corner is the row's own on the screen:
+// the row's height came from the layout, so its layout rectangle covers it.
 // Without a row (an empty list with the focus) the space is only cleared.
-void drawRow(ListControl& list, FontCache& fonts, const DRAWITEMSTRUCT& item) {
-    GdiCanvas canvas(item.hDC, fonts);
+void drawRow(ListControl& list, Win32Backend& backend, const DRAWITEMSTRUCT& item) {
+    const platform::DpiScale& scale = backend.scale();
+    const RECT& row = item.rcItem;
+    const POINT corner{scale.toLogical(row.left), scale.toLogical(row.top)};
+    const Rect rect{corner.x, corner.y, corner.x + scale.toLogical(row.right - row.left),
+                    corner.y + scale.toLogical(row.bottom - row.top)};
+    GdiCanvas canvas(item.hDC, backend.fonts(), scale, {{row.left, row.top}, corner});
     const int index = static_cast<int>(item.itemID);
     if (index < 0) {
-        canvas.fillRect(toRect(item.rcItem));
+        canvas.fillRect(rect);
     } else {
         OwnerDrawState state;
         state.selected = (item.itemState & ODS_SELECTED) != 0;
         state.focused = (item.itemState & ODS_FOCUS) != 0;
         state.comboBoxEdit = (item.itemState & ODS_COMBOBOXEDIT) != 0;
-        input::drawItem(list, index, toRect(item.rcItem), state, canvas);
+        input::drawItem(list, index, rect, state, canvas);
     }
     if ((item.itemState & ODS_FOCUS) != 0) {
         DrawFocusRect(item.hDC, &item.rcItem);
@@ -74,7 +77,7 @@ void ListBoxPeer::mirror(Property property) {
             break;
         case Property::ItemHeight:
             if (list_.style() == ListStyle::OwnerDrawFixed) {
-                write(LB_SETITEMHEIGHT, 0, list_.itemHeight());
+                write(LB_SETITEMHEIGHT, 0, backend().scale().toDevice(list_.itemHeight()));
             }
             break;
         default:
@@ -92,13 +95,13 @@ void ListBoxPeer::command(WORD code) {
 }
 
 void ListBoxPeer::drawItem(const DRAWITEMSTRUCT& item) {
-    drawRow(list_, backend().fonts(), item);
+    drawRow(list_, backend(), item);
 }
 
 void ListBoxPeer::measureItem(MEASUREITEMSTRUCT& item) {
     int height = list_.itemHeight();
     list_.application().deliver([&] { height = list_.rowHeight(static_cast<int>(item.itemID)); });
-    item.itemHeight = static_cast<UINT>(height);
+    item.itemHeight = static_cast<UINT>(backend().scale().toDevice(height));
 }
 
 WindowKind ComboBoxPeer::kind() const {
@@ -112,10 +115,11 @@ void ComboBoxPeer::mirror(Property property) {
     switch (property) {
         case Property::Bounds: {
             // A drop-down list's window reaches down over its open list.
-            const Rect bounds = combo_.bounds();
-            const int open = kDropDownRows * combo_.itemHeight() + 2;
+            Rect bounds = combo_.bounds();
+            bounds.bottom += kDropDownRows * combo_.itemHeight() + 2;
+            bounds = toDevice(backend().scale(), bounds);
             SetWindowPos(window(), nullptr, bounds.left, bounds.top, bounds.width(),
-                         bounds.height() + open, SWP_NOZORDER | SWP_NOACTIVATE);
+                         bounds.height(), SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
         case Property::Items: {
@@ -128,7 +132,7 @@ void ComboBoxPeer::mirror(Property property) {
             break;
         case Property::ItemHeight:
             if (combo_.style() == ListStyle::OwnerDrawFixed) {
-                write(CB_SETITEMHEIGHT, 0, combo_.itemHeight());
+                write(CB_SETITEMHEIGHT, 0, backend().scale().toDevice(combo_.itemHeight()));
             }
             break;
         default:
@@ -174,11 +178,11 @@ bool ComboBoxPeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 }
 
 void ComboBoxPeer::drawItem(const DRAWITEMSTRUCT& item) {
-    drawRow(combo_, backend().fonts(), item);
+    drawRow(combo_, backend(), item);
 }
 
 void ComboBoxPeer::measureItem(MEASUREITEMSTRUCT& item) {
-    item.itemHeight = static_cast<UINT>(combo_.itemHeight());
+    item.itemHeight = static_cast<UINT>(backend().scale().toDevice(combo_.itemHeight()));
 }
 
 }  // namespace ui::win32

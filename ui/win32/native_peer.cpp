@@ -66,7 +66,7 @@ void NativePeer::create(HWND parent) {
     if (parent != nullptr) {
         style |= WS_CHILD | WS_CLIPSIBLINGS;
     }
-    const Rect bounds = control_.bounds();
+    const Rect bounds = toDevice(backend_.scale(), control_.bounds());
     window_ = CreateWindowExW(
         made.exStyle, made.className, L"", style, bounds.left, bounds.top, bounds.width(),
         bounds.height(), parent,
@@ -136,7 +136,7 @@ void NativePeer::mirror(Property property) {
     Writing guard(*this);
     switch (property) {
         case Property::Bounds: {
-            const Rect bounds = control_.bounds();
+            const Rect bounds = toDevice(backend_.scale(), control_.bounds());
             SetWindowPos(window_, nullptr, bounds.left, bounds.top, bounds.width(), bounds.height(),
                          SWP_NOZORDER | SWP_NOACTIVATE);
             break;
@@ -189,7 +189,7 @@ void NativePeer::repaint() {
 
 Canvas& NativePeer::canvas() {
     if (!canvas_) {
-        canvas_ = std::make_unique<WindowCanvas>(window_, backend_.fonts());
+        canvas_ = std::make_unique<WindowCanvas>(window_, backend_.fonts(), backend_.scale());
     }
     return *canvas_;
 }
@@ -291,12 +291,14 @@ bool NativePeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
 }
 
 // The toolkit's mouse events come after the standard control has handled the
-// message (a button's click comes before its mouse-up event).
+// message (a button's click comes before its mouse-up event); they carry
+// layout coordinates.
 void NativePeer::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const MouseButton button = buttonOf(message);
     const ShiftState shift = mouseShift(wParam);
-    const int x = GET_X_LPARAM(lParam);
-    const int y = GET_Y_LPARAM(lParam);
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const int x = backend_.scale().toLogical(at.x);
+    const int y = backend_.scale().toLogical(at.y);
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -315,7 +317,6 @@ void NativePeer::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
         default: {
             RECT client{};
             GetClientRect(window_, &client);
-            const POINT at{x, y};
             const bool clicked = pressed_ && button == MouseButton::Left;
             pressed_ = false;
             if (clicked && mouseMakesClicks() && PtInRect(&client, at)) {

@@ -51,8 +51,8 @@ NativePeer* peerForInput(HWND window) {
 
 }  // namespace
 
-Win32Backend::Win32Backend(platform::Cursors& cursors, HINSTANCE instance)
-    : cursors_(cursors), instance_(instance) {
+Win32Backend::Win32Backend(platform::Cursors& cursors, HINSTANCE instance, int dpi)
+    : cursors_(cursors), instance_(instance), scale_(dpi), fonts_(scale_) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
                                                        ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);

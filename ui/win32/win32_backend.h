@@ -6,6 +6,8 @@
 #include <string>
 
 #include "platform/cursors.h"
+#include "platform/dpi_scale.h"
+#include "platform/win32/screen_dpi.h"
 #include "ui/backend.h"
 #include "ui/win32/gdi.h"
 
@@ -19,11 +21,12 @@ class NativePeer;
 
 // The model on real windows: common controls (version 6 when the program's
 // manifest asks for it), one window per control, a message loop that gives
-// each key to the model before the native control, window timers.
+// each key to the model before the native control, window timers. The model's
+// coordinates are pixels of a 96-DPI screen; the windows are made at dpi.
 class Win32Backend : public Backend {
 public:
     // instance: the module whose bitmap resources pictures load from.
-    Win32Backend(platform::Cursors& cursors, HINSTANCE instance);
+    Win32Backend(platform::Cursors& cursors, HINSTANCE instance, int dpi = platform::screenDpi());
     ~Win32Backend() override;
     Win32Backend(const Win32Backend&) = delete;
     Win32Backend& operator=(const Win32Backend&) = delete;
@@ -40,6 +43,7 @@ public:
 
     // For peers.
     HINSTANCE instance() const { return instance_; }
+    const platform::DpiScale& scale() const { return scale_; }
     FontCache& fonts() { return fonts_; }
     platform::Cursors& cursors() { return cursors_; }
     // Gives control and its descendants windows under parent; a control whose
@@ -70,6 +74,7 @@ private:
 
     platform::Cursors& cursors_;
     HINSTANCE instance_;
+    platform::DpiScale scale_;
     FontCache fonts_;
     platform::CursorKind cursor_ = platform::CursorKind::Arrow;
     std::map<std::wstring, std::wstring> formClasses_;
