@@ -1,14 +1,16 @@
 #include "tests/setup/resources/caption_room.h"
 
+#include "platform/dpi_scale.h"
 #include "platform/text.h"
+#include "platform/win32/screen_dpi.h"
 #include "ui/standard_controls.h"
 
 namespace setup::layout_check {
 namespace {
 
-// What a control's face keeps for itself beside its caption: a push button's
-// edges and focus frame, a check box's box and the gap after it, a group
-// box's frame either side of the caption it breaks.
+// What a control's face keeps for itself beside its caption, on a 96-DPI
+// screen: a push button's edges and focus frame, a check box's box and the
+// gap after it, a group box's frame either side of the caption it breaks.
 constexpr int kButtonEdges = 8;
 constexpr int kCheckMark = 18;
 constexpr int kGroupFrame = 16;
@@ -25,20 +27,21 @@ bool hasWindow(const ui::Control& control) {
 
 namespace {
 
-// Room left for text beside the face's own parts; negative for a control
-// without a caption of its own to check.
+// Room the face keeps beside the text, on this screen; negative for a
+// control without a caption of its own to check.
 int besideText(const ui::Control& control) {
+    const platform::DpiScale scale(platform::screenDpi());
     if (dynamic_cast<const ui::Label*>(&control) != nullptr) {
         return 0;
     }
     if (dynamic_cast<const ui::Button*>(&control) != nullptr) {
-        return kButtonEdges;
+        return scale.toDevice(kButtonEdges);
     }
     if (dynamic_cast<const ui::CheckBox*>(&control) != nullptr) {
-        return kCheckMark;
+        return scale.toDevice(kCheckMark);
     }
     if (dynamic_cast<const ui::GroupBox*>(&control) != nullptr) {
-        return kGroupFrame;
+        return scale.toDevice(kGroupFrame);
     }
     return -1;
 }
