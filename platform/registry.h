@@ -52,8 +52,9 @@ public:
     virtual std::optional<RegistryValue> readValue(const std::wstring& name) = 0;
     virtual void writeValue(const std::wstring& name, const RegistryValue& value) = 0;
 
-    // Flushes the key's writes to the store, then closes it. Destroying an open
-    // key closes it without the flush.
+    // Flushes the key's writes to the store when anything was written or
+    // deleted through it, then closes it. Destroying an open key closes it
+    // without the flush.
     virtual void close() = 0;
 };
 

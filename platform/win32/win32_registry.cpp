@@ -56,6 +56,7 @@ public:
         if (status != ERROR_SUCCESS) {
             fail(L"Failed to delete " + name_ + L"\\" + name, status);
         }
+        written_ = true;
         return true;
     }
 
@@ -105,10 +106,13 @@ public:
         if (status != ERROR_SUCCESS) {
             fail(L"Failed to set data for '" + name + L"'", status);
         }
+        written_ = true;
     }
 
+    // A flush stalls the whole hive on Windows, so a key only read closes
+    // without one.
     void close() override {
-        const LSTATUS flushed = RegFlushKey(live());
+        const LSTATUS flushed = written_ ? RegFlushKey(live()) : ERROR_SUCCESS;
         RegCloseKey(handle_);
         handle_ = nullptr;
         if (flushed != ERROR_SUCCESS) {
@@ -143,6 +147,7 @@ private:
 
     HKEY handle_;
     std::wstring name_;
+    bool written_ = false;
 };
 
 std::wstring keyName(RegistryRoot root, const std::wstring& path) {

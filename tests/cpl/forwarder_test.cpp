@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cpl.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "tests/cpl/forwarder_test_bed.h"
+#include "tests/win32/import_patch.h"
 
 namespace cpl {
 namespace test {
@@ -63,6 +65,8 @@ protected:
             send(CPL_NEWINQUIRE, index, recordAddress(index));
         }
     }
+
+    HMODULE forwarder() const { return forwarder_; }
 
     LPARAM recordAddress(LONG index) { return reinterpret_cast<LPARAM>(&records_[index]); }
 
@@ -319,6 +323,35 @@ TEST_F(ForwarderTest, SetupProgramThatCannotStartIsReportedToTheControlPanelWind
     const SeenMessageBox launchFailed{kLaunchFailed.caption, kLaunchFailed.text,
                                       controlPanelWindow()};
     EXPECT_EQ(forwarderMessageBoxes(), (std::vector<SeenMessageBox>{launchFailed, launchFailed}));
+}
+
+std::wstring fileGivenToTheShell;
+
+// The shell's answer when the user declines the elevation prompt.
+BOOL WINAPI declineElevation(SHELLEXECUTEINFOW* execution) {
+    fileGivenToTheShell = execution->lpFile;
+    SetLastError(ERROR_CANCELLED);
+    return FALSE;
+}
+
+TEST_F(ForwarderTest, DeclinedElevationIsReportedToTheControlPanelWindow) {
+    installAppletLibrary();
+    installSetupProgram();
+    ASSERT_NO_FATAL_FAILURE(openPanel());
+    const uidriver::ImportPatch prompt(forwarder(), "shell32.dll", "ShellExecuteExW",
+                                       reinterpret_cast<const void*>(&declineElevation));
+    ASSERT_TRUE(prompt.applied()) << "the setup program must be started through the shell, "
+                                     "which asks for the elevation its manifest requires";
+    fileGivenToTheShell.clear();
+
+    EXPECT_EQ(send(CPL_DBLCLK, 0, 0), 0);
+
+    const std::wstring program = L"\\tarvex.exe";
+    ASSERT_GE(fileGivenToTheShell.size(), program.size());
+    EXPECT_EQ(fileGivenToTheShell.substr(fileGivenToTheShell.size() - program.size()), program);
+    EXPECT_EQ(forwarderMessageBoxes(),
+              (std::vector<SeenMessageBox>{
+                  {kLaunchFailed.caption, kLaunchFailed.text, controlPanelWindow()}}));
 }
 
 TEST_F(ForwarderTest, SetupProgramPlantedInTheCurrentDirectoryIsNeverStarted) {

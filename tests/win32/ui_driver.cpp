@@ -1,10 +1,13 @@
 #include "tests/win32/ui_driver.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 #include "platform/text.h"
 
@@ -141,28 +144,37 @@ MessageBoxView viewOf(HWND box) {
     return view;
 }
 
-std::wstring environmentBlock(const std::map<std::wstring, std::wstring>& additions) {
-    std::map<std::wstring, std::wstring> variables;
-    LPWCH current = GetEnvironmentStringsW();
-    for (const wchar_t* entry = current; *entry != 0; entry += wcslen(entry) + 1) {
-        const std::wstring text = entry;
-        const size_t equals = text.find(L'=', 1);
-        if (equals != std::wstring::npos) {
-            variables[platform::toUpper(text.substr(0, equals))] = text;
+// Sets variables of this process for the programs it starts, and puts the old
+// values back when it goes: the shell gives a program the starter's environment.
+class ScopedVariables {
+public:
+    explicit ScopedVariables(const std::map<std::wstring, std::wstring>& variables) {
+        for (const auto& [name, value] : variables) {
+            saved_.emplace_back(name, variable(name));
+            SetEnvironmentVariableW(name.c_str(), value.c_str());
         }
     }
-    FreeEnvironmentStringsW(current);
-    for (const auto& [name, value] : additions) {
-        variables[platform::toUpper(name)] = name + L"=" + value;
+    ~ScopedVariables() {
+        for (const auto& [name, value] : saved_) {
+            SetEnvironmentVariableW(name.c_str(), value ? value->c_str() : nullptr);
+        }
     }
-    std::wstring block;
-    for (const auto& [key, entry] : variables) {
-        block += entry;
-        block += L'\0';
+    ScopedVariables(const ScopedVariables&) = delete;
+    ScopedVariables& operator=(const ScopedVariables&) = delete;
+
+private:
+    static std::optional<std::wstring> variable(const std::wstring& name) {
+        const DWORD size = GetEnvironmentVariableW(name.c_str(), nullptr, 0);
+        if (size == 0) {
+            return std::nullopt;
+        }
+        std::wstring value(size, L'\0');
+        value.resize(GetEnvironmentVariableW(name.c_str(), value.data(), size));
+        return value;
     }
-    block += L'\0';
-    return block;
-}
+
+    std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
+};
 
 }  // namespace
 
@@ -385,23 +397,26 @@ std::wstring answerMessageBox(DWORD processId, const std::wstring& caption, int 
     return box->text;
 }
 
+// Started through the shell, as the control panel starts the setup program:
+// a program whose manifest asks for administrator rights cannot be started by
+// CreateProcess from an unelevated test (ERROR_ELEVATION_REQUIRED), while the
+// shell asks for the elevation.
 Program::Program(const std::wstring& path, const std::map<std::wstring, std::wstring>& environment,
                  const std::wstring& workingDirectory) {
-    std::wstring commandLine = L"\"" + path + L"\"";
-    std::wstring block = environmentBlock(environment);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                        CREATE_UNICODE_ENVIRONMENT, block.data(),
-                        workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup,
-                        &info)) {
+    const ScopedVariables variables(environment);
+    SHELLEXECUTEINFOW execution{};
+    execution.cbSize = sizeof execution;
+    execution.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    execution.lpVerb = L"open";
+    execution.lpFile = path.c_str();
+    execution.lpDirectory = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
+    execution.nShow = SW_SHOWDEFAULT;
+    if (!ShellExecuteExW(&execution) || execution.hProcess == nullptr) {
         throw std::runtime_error("cannot start " + platform::toUtf8(path) + " (error " +
                                  std::to_string(GetLastError()) + ")");
     }
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
-    processId_ = info.dwProcessId;
+    process_ = execution.hProcess;
+    processId_ = GetProcessId(process_);
 }
 
 Program::~Program() {
