@@ -493,6 +493,9 @@ private:
     // finish_pages.cpp, driver/about_page.cpp) ----
     // The application list's row holding name ("GENERAL" is row 0); -1 when none.
     int listedApplicationRow(const std::wstring& name) const;
+    // Selects a row of the application list as a click does: Next, and Delete
+    // for any row but GENERAL's.
+    void chooseApplicationRow(int row);
     // An information page (the finish page's two, or the button bar's), left
     // by Back for the page it was opened from.
     void showSidePage(ui::TabSheet* page, int step);
