@@ -221,6 +221,17 @@ std::optional<int> parseHex(std::wstring_view text) {
     return parseInBase(text, 16);
 }
 
+std::wstring breakIntoLines(const std::wstring& text, size_t width) {
+    std::wstring lines;
+    for (size_t start = 0; start < text.size(); start += width) {
+        if (start > 0) {
+            lines += L'\n';
+        }
+        lines += text.substr(start, width);
+    }
+    return lines;
+}
+
 std::wstring zeroPadded(int value, int width) {
     if (value < 0) {
         return L"-" + padded(std::to_wstring(-static_cast<int64_t>(value)), width - 1);

@@ -32,6 +32,10 @@ std::wstring part(const std::wstring& text, size_t start, size_t count = std::ws
 std::optional<int> parseDecimal(std::wstring_view text);
 std::optional<int> parseHex(std::wstring_view text);
 
+// text cut into lines of at most width characters, joined by line breaks: a
+// message box shows a long unbroken word (a name) on one line however wide.
+std::wstring breakIntoLines(const std::wstring& text, size_t width);
+
 // value in decimal, left-padded with zeros to width (wider values are not cut).
 std::wstring zeroPadded(int value, int width);
 // value in lower-case hexadecimal, left-padded with zeros to width.

@@ -137,10 +137,26 @@ void TfrmTarvex::showSidePage(ui::TabSheet* page, int step) {
     if (Timer2->enabled()) {
         return;
     }
+    // From one information page to the other, Back still leads to where the
+    // first was opened from. The finish page gets both buttons back: that is
+    // the way on after Cancel kept the window open at the animation's end.
+    if (wizardStep != kAboutStep && wizardStep != kAddingDevicesStep) {
+        const bool finishPage = wizardStep == kFinishStep;
+        sidePageOrigin_ = {PageControl1->activePage(), wizardStep, btnBack->visible(),
+                           finishPage || btnBack->enabled(), finishPage || btnNext->enabled()};
+    }
     showPage(page, step);
     btnBack->show();
     btnBack->setEnabled(true);
     btnNext->setEnabled(false);
+}
+
+void TfrmTarvex::returnFromSidePage() {
+    const auto origin = sidePageOrigin_;
+    showPage(origin.page, origin.step);
+    btnBack->setVisible(origin.backVisible);
+    btnBack->setEnabled(origin.backEnabled);
+    btnNext->setEnabled(origin.nextEnabled);
 }
 
 void TfrmTarvex::Button1Click(ui::Control&) {

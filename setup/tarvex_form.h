@@ -477,12 +477,29 @@ private:
     void previewCursor(ui::Panel& panel, platform::CursorHandle cursor);
     bool schemeViewLoaded_ = false;
 
+    // Where Back leads from an information page: the page it was opened from,
+    // with the button bar as it was there. Returning anywhere else (the finish
+    // page) would lead on to pages that edit a device nobody has chosen yet.
+    struct SidePageOrigin {
+        ui::TabSheet* page = nullptr;
+        int step = kWelcomeStep;
+        bool backVisible = true;
+        bool backEnabled = true;
+        bool nextEnabled = true;
+    };
+    SidePageOrigin sidePageOrigin_;
+
     // ---- Applications, finish and information pages (store/application_pages.cpp,
     // finish_pages.cpp, driver/about_page.cpp) ----
     // The application list's row holding name ("GENERAL" is row 0); -1 when none.
     int listedApplicationRow(const std::wstring& name) const;
-    // A page reached from the finish page or the button bar, left by Back.
+    // Selects a row of the application list as a click does: Next, and Delete
+    // for any row but GENERAL's.
+    void chooseApplicationRow(int row);
+    // An information page (the finish page's two, or the button bar's), left
+    // by Back for the page it was opened from.
     void showSidePage(ui::TabSheet* page, int step);
+    void returnFromSidePage();
     // The last step of the closing animation: the window closes, and the driver
     // library is released once nothing can notify the driver any more.
     void finishAnimation();

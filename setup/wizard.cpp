@@ -154,9 +154,7 @@ void TfrmTarvex::btnBackClick(ui::Control&) {
             break;
         case kAboutStep:
         case kAddingDevicesStep:
-            showPage(Page12, kFinishStep);
-            btnNext->setEnabled(true);
-            btnBack->setEnabled(true);
+            returnFromSidePage();
             break;
         case kDeviceTypeStep:
             showPage(Page1, kDevicesStep);

@@ -29,6 +29,17 @@ public:
     // A cursor or icon with its top-left corner at x, y, scaled to width by height.
     virtual void drawIcon(int x, int y, platform::CursorHandle icon, int width, int height) = 0;
 
+    // Text in one column of a row, from box.left to box.right, at box.top: aligned
+    // in the column, and cut to its start followed by kEllipsis when wider, so
+    // that it never runs into the next column. Nothing when not even the
+    // ellipsis fits.
+    void textInColumn(const Rect& box, const std::wstring& text, Alignment alignment);
+    // The longest start of text that fits width with kEllipsis after it; text
+    // itself when it fits whole.
+    std::wstring fitted(const std::wstring& text, int width);
+
+    static constexpr const wchar_t* kEllipsis = L"...";
+
 private:
     Color brushColor_ = kWindowColor;
     Font font_;

@@ -83,12 +83,17 @@ void TfrmTarvex::lstbAssignedActionsMBDrawItem(ui::Control& control, int index, 
         return;
     }
     const auto& row = actionRowText[index];
-    canvas.textOut(rect.left + kButtonsColumn, rect.top, row[kButtonsText]);
-    canvas.textOut(rect.left + kKeysColumn, rect.top, row[kKeysText]);
-    canvas.textOut(rect.left + kActionColumn, rect.top, row[kNameText]);
-    const auto& description = row[kDescriptionText];
-    canvas.textOut(rect.right - canvas.textWidth(description) - kDescriptionRightGap, rect.top,
-                   description);
+    const auto column = [&](int left, int right) {
+        return ui::Rect{rect.left + left, rect.top, right, rect.bottom};
+    };
+    canvas.textInColumn(column(kButtonsColumn, rect.left + kKeysColumn - kColumnGap),
+                        row[kButtonsText], ui::Alignment::Left);
+    canvas.textInColumn(column(kKeysColumn, rect.left + kActionColumn - kColumnGap), row[kKeysText],
+                        ui::Alignment::Left);
+    canvas.textInColumn(column(kActionColumn, rect.left + kDescriptionColumn - kColumnGap),
+                        row[kNameText], ui::Alignment::Left);
+    canvas.textInColumn(column(kDescriptionColumn, rect.right - kDescriptionRightGap),
+                        row[kDescriptionText], ui::Alignment::Right);
 }
 
 void TfrmTarvex::lstbAssignedActionsMBClick(ui::Control&) {

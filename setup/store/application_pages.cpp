@@ -36,11 +36,6 @@ private:
     int& counter_;
 };
 
-std::wstring fileNamePart(const std::wstring& path) {
-    const auto separator = path.find_last_of(L'\\');
-    return separator == std::wstring::npos ? path : path.substr(separator + 1);
-}
-
 }  // namespace
 
 void TfrmTarvex::bindApplicationHandlers() {
@@ -95,7 +90,7 @@ void TfrmTarvex::btnPage10BrowseClick(ui::Control&) {
     TFileBox box(application());
     switch (box.showModal()) {
         case ui::kModalOk:
-            applicationName = platform::toUpper(box.txtSpecialApp->text());
+            applicationName = applicationNameFrom(box.txtSpecialApp->text());
             btnBack->show();
             btnNext->setEnabled(false);
             addApplication(applicationName);
@@ -123,15 +118,22 @@ int TfrmTarvex::listedApplicationRow(const std::wstring& name) const {
     return -1;
 }
 
+void TfrmTarvex::chooseApplicationRow(int row) {
+    lstbSpecialApplications->setItemIndex(row);
+    btnNext->setEnabled(true);
+    if (row != kGeneralRow) {
+        btnPage10Delete->setEnabled(true);
+    }
+}
+
 void TfrmTarvex::addApplication(const std::wstring& name) {
-    const auto program = platform::toUpper(platform::trim(name));
+    const auto program = applicationNameFrom(name);
     if (program.empty()) {
         return;
     }
     // A name already listed is only chosen, so it needs no room below the limit.
     if (const int row = listedApplicationRow(program); row >= 0) {
-        lstbSpecialApplications->setItemIndex(row);
-        btnNext->setEnabled(true);
+        chooseApplicationRow(row);
         return;
     }
     if (lstbSpecialApplications->itemCount() >= kMostListEntries) {
@@ -150,8 +152,7 @@ void TfrmTarvex::addApplication(const std::wstring& name) {
     addApplicationRecord(*key, makeDeviceKey(chosenDevice.deviceCode, chosenDevice.portNumber),
                          program);
     key->close();
-    lstbSpecialApplications->setItemIndex(lstbSpecialApplications->addItem(program));
-    btnNext->setEnabled(true);
+    chooseApplicationRow(lstbSpecialApplications->addItem(program));
     driverLink.notifyDriver();
     if (btnNext->canFocus()) {
         btnNext->setFocus();
@@ -219,7 +220,7 @@ void TfrmTarvex::flbSpecialApplicationClick(ui::Control&) {
     if (path.empty()) {
         return;
     }
-    applicationName = platform::toUpper(fileNamePart(path));
+    applicationName = applicationNameFrom(path);
     btnNext->setEnabled(true);
 }
 

@@ -13,6 +13,8 @@ namespace {
 constexpr size_t kFieldWidth = 3;
 constexpr size_t kPortStart = 3;
 constexpr size_t kNameStart = kDeviceKeyLength + kFieldWidth;
+// Characters of a name on one line of a message: well within any screen.
+constexpr size_t kMessageLineLength = 64;
 
 bool belongsTo(const std::wstring& value, const MouseInfo& device) {
     const auto code = platform::parseHex(platform::part(value, 0, kFieldWidth));
@@ -34,6 +36,12 @@ std::wstring settingsAfterName(const std::wstring& record) {
 
 }  // namespace
 
+std::wstring applicationNameFrom(const std::wstring& path) {
+    const auto separator = path.find_last_of(L"\\/:");
+    const auto file = separator == std::wstring::npos ? path : path.substr(separator + 1);
+    return platform::toUpper(platform::trim(file));
+}
+
 std::vector<std::wstring> listApplications(platform::RegistryKey& properties,
                                            const std::wstring& deviceKey) {
     std::vector<std::wstring> names;
@@ -53,7 +61,8 @@ int addApplicationRecord(platform::RegistryKey& properties, const std::wstring& 
                          const std::wstring& name) {
     if (name.size() > kLongestApplicationName) {
         throw platform::Error(L"The application name is longer than " +
-                              std::to_wstring(kLongestApplicationName) + L" characters: " + name);
+                              std::to_wstring(kLongestApplicationName) + L" characters:\n" +
+                              platform::breakIntoLines(name, kMessageLineLength));
     }
     const int number =
         freeRecordNumber(scanRecords(properties, [](const StoredRecord&) { return true; }));

@@ -16,6 +16,11 @@ namespace setup {
 // A stored application name has a three-digit length field.
 inline constexpr size_t kLongestApplicationName = 999;
 
+// The name a program is stored under, as the driver matches it: its file name
+// without any directory (after the last "\\", "/" or drive colon), without
+// surrounding blanks, in upper case. Empty for a path that names no file.
+std::wstring applicationNameFrom(const std::wstring& path);
+
 // The names stored in the device's records (first six characters matching
 // deviceKey), in record-number order, "GENERAL" left out.
 std::vector<std::wstring> listApplications(platform::RegistryKey& properties,

@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 #include "setup/resources/window_layout_kit.h"
+#include "setup/store/application_store.h"
 
 namespace setup {
 namespace {
@@ -57,7 +58,8 @@ TFileBox::TFileBox(ui::Application& application) : ui::Form(application, L"FileB
 }
 
 void TFileBox::txtSpecialAppChange(ui::Control&) {
-    btnOK->setEnabled(!platform::trim(txtSpecialApp->text()).empty());
+    // A folder alone names no program: there is nothing to store.
+    btnOK->setEnabled(!applicationNameFrom(txtSpecialApp->text()).empty());
 }
 
 void TFileBox::btnOKClick(ui::Control&) {

@@ -88,8 +88,8 @@ TEST_F(FinishProgram, TheInformationPageShowsTheStampsOfTheRealFiles) {
 
     DeleteFileW(systemDriverFile().c_str());
     uidriver::click(control(L"btnBack"));
-    waitUntilShown(L"Page12");
-    uidriver::click(control(L"Button1"));
+    waitUntilShown(L"Page18");
+    doubleClick(control(L"panButton"));
     waitUntilShown(L"Page2");
     EXPECT_TRUE(labelReads(L"lblDriver", L"Version ----")) << "read again on every showing";
 }

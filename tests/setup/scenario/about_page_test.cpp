@@ -46,7 +46,7 @@ TEST_F(AboutPage, ADoubleClickOnTheButtonBarOpensThePage) {
     EXPECT_TRUE(w().btnBack->enabled());
     EXPECT_FALSE(w().btnNext->enabled());
     back();
-    EXPECT_EQ(w().PageControl1->activePage(), w().Page12) << "Back leads to the finish page";
+    EXPECT_EQ(w().PageControl1->activePage(), w().Page18) << "Back leads where it was opened";
 }
 
 TEST_F(AboutPage, ShowsTheStampsWhereverTheyLieInTheirFiles) {

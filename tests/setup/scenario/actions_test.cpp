@@ -266,6 +266,45 @@ TEST_F(Actions, RowsAreDrawnInColumnsWithTheDescriptionRightAligned) {
     }
 }
 
+// A text wider than its column ends with an ellipsis inside it: a long macro
+// shows its start, right-aligned as every description, and covers no other
+// column.
+TEST_F(Actions, EveryColumnKeepsItsTextWithinItself) {
+    std::wstring macro;
+    for (int n = 0; n < 15; ++n) {
+        macro += L"home" + std::to_wstring(n);
+    }
+    openWith(kAux1SwiftScroll + L"150706" + std::to_wstring(macro.size()) + macro);
+    const ui::Rect rect = w().lstbAssignedActionsMB->itemRect(1);
+    ui::RecordingCanvas canvas;
+    w().lstbAssignedActionsMB->drawItem(1, canvas);
+    const auto& drawn = canvas.operations();
+    ASSERT_EQ(drawn.size(), 5u);
+    // Each column ends a gap before the next begins; the description 6 pixels
+    // before the row's right edge.
+    const int edges[] = {rect.left + 2, rect.left + 84, rect.left + 172, rect.left + 280,
+                         rect.right - 6 + 1};
+    for (size_t column = 0; column < 4; ++column) {
+        SCOPED_TRACE(column);
+        const auto& text = drawn[column + 1];
+        EXPECT_GE(text.rect.left, edges[column]);
+        EXPECT_LT(text.rect.right, edges[column + 1]);
+    }
+    const auto cutShowsItsStart = [](const std::wstring& shown, const std::wstring& whole) {
+        const auto kept = shown.size() - 3;
+        return shown.size() > 3 && shown.substr(kept) == L"..." &&
+               shown.substr(0, kept) == whole.substr(0, kept);
+    };
+    EXPECT_TRUE(cutShowsItsStart(drawn[1].text, L"Pri+Sec+Aux1+Aux2")) << "cut to its column";
+    EXPECT_EQ(drawn[2].text, L"Ctrl+Alt+Shift") << "fits its column whole";
+    EXPECT_EQ(drawn[3].text, L"Custom Text Macro");
+    EXPECT_EQ(drawn[4].rect.right, rect.right - 6) << "right-aligned as every description";
+    const auto& shown = drawn[4].text;
+    EXPECT_TRUE(cutShowsItsStart(shown, macro));
+    EXPECT_GT(canvas.textWidth(shown + L"x"), rect.right - 6 - (rect.left + 280))
+        << "the longest start that fits";
+}
+
 TEST_F(Actions, ChoosingOneOfSeveralRowsEnablesReplaceAndDelete) {
     openWith(kAux1SwiftScroll + kAux2ShiftMaximize);
     selectRow(1);

@@ -156,6 +156,36 @@ TEST_F(ApplicationPages, ATypedNameIsStoredInUpperCaseWithoutBlanksAsACopyOfGene
     EXPECT_EQ(w().currentSetup.cursorSpeed1, 9) << "GENERAL's settings";
 }
 
+// The driver matches program file names: a typed path is stored by its file
+// name alone, and a folder names nothing to store. The entry added or found is
+// selected as a click selects it, Delete enabled.
+TEST_F(ApplicationPages, ATypedPathIsStoredByItsFileNameAndSelected) {
+    openApplicationList();
+    addTyped(L"C:\\Tools\\My App.exe");
+    EXPECT_EQ(listed().back(), L"MY APP.EXE");
+    EXPECT_EQ(w().applicationName, L"MY APP.EXE");
+    EXPECT_EQ(property(L"P006"), L"014003010MY APP.EXE" + kGeneralSettings);
+    EXPECT_EQ(w().lstbSpecialApplications->itemIndex(), 4);
+    EXPECT_TRUE(w().btnPage10Delete->enabled()) << "the new entry can be deleted at once";
+
+    ui::user::select(*w().lstbSpecialApplications, 0);
+    w().btnPage10Delete->setEnabled(false);
+    addTyped(L"d:/office/word.exe");
+    EXPECT_EQ(w().lstbSpecialApplications->itemIndex(), 2) << "WORD.EXE is listed already";
+    EXPECT_TRUE(w().btnPage10Delete->enabled());
+
+    const auto writes = registry.writeCount();
+    addNew([](TFileBox& box) {
+        for (const auto* folder : {L"C:\\Tools\\", L"C:", L"/ "}) {
+            box.txtSpecialApp->setText(folder);
+            EXPECT_FALSE(box.btnOK->enabled()) << platform::toUtf8(folder);
+        }
+        ui::user::click(*box.btnCancel);
+    });
+    EXPECT_EQ(listed().size(), 5u);
+    EXPECT_EQ(registry.writeCount(), writes);
+}
+
 TEST_F(ApplicationPages, GeneralAndListedNamesAreOnlyChosen) {
     openApplicationList();
     const auto writes = registry.writeCount();

@@ -270,6 +270,38 @@ TEST_F(FinishPages, AboutDriverAndMultipleDevicesLeadBackToTheFinishPage) {
     }
 }
 
+// The button bar's information page opens on any page. Back returns there as
+// it was: from the welcome page nothing leads on to pages that edit a device
+// before one was chosen, and nothing is stored.
+TEST_F(FinishPages, TheInformationPageLeadsBackWhereItWasOpened) {
+    startWith("scenario_one_device.reg");
+    const auto writes = registry.writeCount();
+    ui::user::doubleClick(*w().panButton);
+    ASSERT_EQ(w().PageControl1->activePage(), w().Page2);
+    back();
+    EXPECT_EQ(w().PageControl1->activePage(), w().Page18);
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kWelcomeStep);
+    EXPECT_FALSE(w().btnBack->visible());
+    EXPECT_FALSE(w().btnBack->enabled());
+    EXPECT_TRUE(w().btnNext->enabled());
+    EXPECT_EQ(w().btnNext->caption(), L"&Next ->");
+    EXPECT_EQ(registry.writeCount(), writes);
+    EXPECT_FALSE(property(L"P001").has_value()) << "no record for a device nobody chose";
+
+    walkToProperties(0, kStandardTwoButtonRow);
+    ui::user::selectTab(*w().PageControl2, 3);
+    ui::user::doubleClick(*w().panButton);
+    ui::user::doubleClick(*w().panButton);
+    ASSERT_EQ(w().PageControl1->activePage(), w().Page2);
+    back();
+    EXPECT_EQ(w().PageControl1->activePage(), w().Page7);
+    EXPECT_EQ(w().PageControl2->activePage(), w().TabSheet4);
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+    EXPECT_TRUE(w().btnBack->visible());
+    EXPECT_TRUE(w().btnBack->enabled());
+    EXPECT_TRUE(w().btnNext->enabled());
+}
+
 class SeveralDevices : public FinishPages {
 protected:
     void openSeveralDevicesPage() {

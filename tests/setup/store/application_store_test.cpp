@@ -122,8 +122,28 @@ TEST_F(ApplicationStore, WithoutAGeneralRecordTheNewOneStartsFromTheDefaults) {
 TEST_F(ApplicationStore, ANameTooLongForItsLengthFieldIsRefusedBeforeAnyWrite) {
     store(fiveRecords_);
     const auto writes = registry_.writeCount();
-    EXPECT_THROW(addApplicationRecord(*properties(), kRightHand, std::wstring(1000, L'X')),
-                 platform::Error);
+    std::wstring longName;
+    for (int n = 0; n < 100; ++n) {
+        longName += L"NAME" + platform::zeroPadded(n, 6);
+    }
+    try {
+        addApplicationRecord(*properties(), kRightHand, longName);
+        ADD_FAILURE() << "a name of 1000 characters was stored";
+    } catch (const platform::Error& error) {
+        // Every line of the message fits a screen, and the lines still read the name.
+        std::wstring lines = error.message();
+        std::wstring joined;
+        size_t lineStart = 0;
+        while (lineStart <= lines.size()) {
+            const auto end = std::min(lines.find(L'\n', lineStart), lines.size());
+            EXPECT_LE(end - lineStart, 80u) << "line at " << lineStart;
+            if (lineStart > 0) {
+                joined += lines.substr(lineStart, end - lineStart);
+            }
+            lineStart = end + 1;
+        }
+        EXPECT_EQ(joined, longName);
+    }
     EXPECT_EQ(registry_.writeCount(), writes);
     EXPECT_EQ(addApplicationRecord(*properties(), kRightHand, std::wstring(999, L'X')), 6);
     EXPECT_EQ(storedApplicationName(numbered()[5].record), std::wstring(999, L'X'));
