@@ -12,6 +12,7 @@
 #include "setup/messages.h"
 #include "setup/services.h"
 #include "setup/store/action_string.h"
+#include "setup/store/loaded_setup.h"
 #include "setup/store/property_record.h"
 #include "setup/store/record_store.h"
 #include "ui/application.h"
@@ -236,9 +237,6 @@ public:
     std::wstring recordText;
     std::wstring actionText;
     std::vector<StoredRecord> deviceRecords;
-    // The device whose setup was loaded last. Back lets the user choose another
-    // device with edits still pending; Apply and revert store them for this one.
-    MouseInfo setupDevice;
     bool settingsChanged = false;
     bool schemeChanged = false;
     int deletionsInProgress = 0;
@@ -455,7 +453,7 @@ private:
 
     // The name of a port, as the device pages and the property page show it.
     std::wstring portName(int portNumber);
-    // Shows the loaded button positions and double-click speed on the Buttons tab.
+    // Shows the edited button positions and double-click speed on the Buttons tab.
     void fillButtonsTab();
 
     // ---- Pointer motion, buttons and cursors (setup/pointer/) ----
@@ -519,7 +517,23 @@ private:
     // Removes symbols before the caret until the stored macro fits its length field.
     void keepCaptureWithinStoredLimit();
 
+    // ---- Store (store/*.cpp) ----
+    // Yes applies, No reverts the pending edits of the loaded setup, Cancel
+    // (false) keeps them and stops the caller, before another setup is loaded.
+    // Returning to the loaded setup itself asks nothing: its edits stay pending.
+    bool settleEditsBeforeLoading();
+    // The live update of the loaded setup.
+    void writeLoadedSetup(ActionTable& actions, const PropertyInfo& setup);
+    // The property page shows the edited setup: its device and application,
+    // its buttons and double-click speed.
+    void showLoadedSetup();
+    // Tells the user once what the next write of a just loaded setup cuts.
+    void reportWhatTheNextWriteCuts(const ActionTable& stored, const ActionTable& kept,
+                                    bool entriesLeftOut);
+
     Services& services_;
+    LoadedSetup loadedSetup_;
+    LoadInProgress loadInProgress_;
     MessageBoxMacroReporter macroReporter_;
     TActEdit* captureEdit_ = nullptr;
 };

@@ -58,6 +58,16 @@ bool TfrmTarvex::settleChanges(const std::wstring& question) {
     }
 }
 
+// Back never asks, so live edits may still be pending when another setup is
+// about to be loaded over them: they are settled first, for the setup they
+// were made on, so that none becomes permanent without a word.
+bool TfrmTarvex::settleEditsBeforeLoading() {
+    if (!loadedSetup_.any() || loadedSetup_.isAt(chosenDevice, applicationName)) {
+        return true;
+    }
+    return settleChanges(changesQuestion(loadedSetup_.application()));
+}
+
 void TfrmTarvex::btnNextClick(ui::Control& sender) {
     switch (wizardStep) {
         case kWelcomeStep:
@@ -135,6 +145,9 @@ void TfrmTarvex::btnNextClick(ui::Control& sender) {
 // that is half another device's or application's and would be written as this
 // one's.
 void TfrmTarvex::enterProperties(ui::TabSheet* tab) {
+    if (!settleEditsBeforeLoading()) {
+        return;
+    }
     reloadNeeded = true;
     loadPropertyInfo();
     showPropertyTab(tab);
@@ -161,6 +174,7 @@ void TfrmTarvex::btnBackClick(ui::Control&) {
             break;
         case kPropertiesStep:
             showPage(Page6, kDeviceTypeStep);
+            loadedSetup_.leaveByBack(currentSchemeName);
             recordText.clear();
             applicationName.clear();
             currentSchemeName.clear();

@@ -173,7 +173,7 @@ void TfrmTarvex::btnDeleteShortClick(ui::Control&) {
     // list still shows it, and Delete takes the same row again, not its neighbour.
     ActionTable remaining = editedActions;
     removeAction(remaining, row);
-    writeLiveSetup(remaining, applicationName, chosenDevice, currentSetup);
+    writeLoadedSetup(remaining, currentSetup);
     editedActions = remaining;
     currentActions = remaining;
     updateApplyButton();

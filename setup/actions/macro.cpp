@@ -1,6 +1,9 @@
 #include "setup/actions/macro.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/text.h"
 
@@ -336,7 +339,64 @@ std::wstring convertReporting(const std::wstring& text, MacroReporter& reporter)
     }
 }
 
+// Passes reports on and remembers that there was one.
+class NoticingReporter : public MacroReporter {
+public:
+    explicit NoticingReporter(MacroReporter& next) : next_(next) {}
+    void report(const std::wstring& message) override {
+        reported = true;
+        next_.report(message);
+    }
+    bool reported = false;
+
+private:
+    MacroReporter& next_;
+};
+
+std::wstring modifierSymbol(std::wstring_view name, std::wstring_view suffix) {
+    return kOpen + std::wstring(name) + kSuffixMark + std::wstring(suffix) + kClose;
+}
+
+// The releases of the modifiers display leaves pressed, the last pressed
+// released first. Displayed text holds a brace typed as a character only
+// inside a symbol of its own ("{{}"), so a modifier's symbol is found by its text.
+std::wstring releasesOfHeldModifiers(const std::wstring& display) {
+    std::vector<std::pair<size_t, std::wstring_view>> held;
+    for (const auto& key : kNamedKeys) {
+        if (!key.modifier) {
+            continue;
+        }
+        const auto pressed = display.rfind(modifierSymbol(key.name, kPressSuffix));
+        const auto released = display.rfind(modifierSymbol(key.name, kReleaseSuffix));
+        if (pressed != std::wstring::npos &&
+            (released == std::wstring::npos || released < pressed)) {
+            held.emplace_back(pressed, key.name);
+        }
+    }
+    std::sort(held.rbegin(), held.rend());
+    std::wstring releases;
+    for (const auto& [position, name] : held) {
+        releases += modifierSymbol(name, kReleaseSuffix);
+    }
+    return releases;
+}
+
 }  // namespace
+
+FittedMacro FitMacro(const std::wstring& display, size_t longest, MacroReporter& reporter) {
+    NoticingReporter noticing(reporter);
+    FittedMacro fitted{display, MacroToRegistry(display, noticing)};
+    std::wstring kept = display;
+    while (!noticing.reported && fitted.stored.size() > longest) {
+        kept.resize(static_cast<size_t>(SymbolStartBefore(kept, SymbolWalk::length(kept) - 1)));
+        fitted.display = kept + releasesOfHeldModifiers(kept);
+        fitted.stored = MacroToRegistry(fitted.display, noticing);
+    }
+    if (noticing.reported) {
+        return {};
+    }
+    return fitted;
+}
 
 int SymbolEndAfter(const std::wstring& text, int n) {
     SymbolWalk walk(text);

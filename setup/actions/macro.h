@@ -24,6 +24,19 @@ inline constexpr std::wstring_view kShiftMark = L"Sh-";
 std::wstring MacroToRegistry(const std::wstring& display, MacroReporter& reporter);
 std::wstring MacroFromRegistry(const std::wstring& stored, MacroReporter& reporter);
 
+// A displayed macro as it can be stored in at most a given number of
+// characters, and its stored form.
+struct FittedMacro {
+    std::wstring display;
+    std::wstring stored;
+};
+// Cuts whole symbols from the end of display until its stored form fits
+// longest characters, with every modifier still pressed in the kept part
+// released at its end: a cut macro never leaves Ctrl, Alt, Shift or the Windows
+// key held down. A macro the converter rejects is reported once and fits as an
+// empty one.
+FittedMacro FitMacro(const std::wstring& display, size_t longest, MacroReporter& reporter);
+
 // The symbol scan on display text; positions are 1-based.
 // The position just after the symbol that contains position n (length + 2 when
 // the text ends first).

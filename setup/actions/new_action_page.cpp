@@ -113,7 +113,7 @@ void TfrmTarvex::btnAssignActionClick(ui::Control&) {
     // The tables take the assignment once it is stored: after a refused write
     // the page still offers it, and assigning it again does not meet it as a
     // duplicate of itself.
-    writeLiveSetup(assigned, applicationName, chosenDevice, currentSetup);
+    writeLoadedSetup(assigned, currentSetup);
     editedActions = assigned;
     currentActions = assigned;
     // Showing the tab rebuilds its list.

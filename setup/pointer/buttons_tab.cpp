@@ -93,13 +93,13 @@ void TfrmTarvex::cmbPos4Change(ui::Control&) {
     changeButtonPosition(*cmbPos4, kPos4Slot);
 }
 
-// Loading a setup moves the bar to the stored speed; a bar that merely shows
-// what the setup holds has nothing to write, and loading never notifies the driver.
+// Loading a setup moves the bar to the stored speed, or to its end for a speed
+// outside its range: that writes nothing and notifies nothing.
 void TfrmTarvex::trbDblClickSpeedChange(ui::Control&) {
-    const int speed = kDoubleClickBarEnd - trbDblClickSpeed->position();
-    if (speed == currentSetup.doubleClickSpeed && speed == editedSetup.doubleClickSpeed) {
+    if (loadInProgress_.active()) {
         return;
     }
+    const int speed = kDoubleClickBarEnd - trbDblClickSpeed->position();
     currentSetup.doubleClickSpeed = speed;
     editedSetup.doubleClickSpeed = speed;
     commitLiveChange();

@@ -25,7 +25,7 @@ void TfrmTarvex::bindMotionHandlers() {
 
 void TfrmTarvex::commitLiveChange() {
     settingsChanged = true;
-    writeLiveSetup(currentActions, applicationName, chosenDevice, currentSetup);
+    writeLoadedSetup(currentActions, currentSetup);
     updateApplyButton();
 }
 

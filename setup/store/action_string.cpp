@@ -13,7 +13,9 @@ class ActionReader {
 public:
     explicit ActionReader(const std::wstring& text) : text_(text) {}
 
-    bool more() const { return pos_ < text_.size(); }
+    // A single character left after the last whole entry starts no entry: the
+    // driver reads on only while more than one character is left.
+    bool more() const { return pos_ + 1 < text_.size(); }
 
     int code(const wchar_t* field) {
         const int start = static_cast<int>(pos_) + 1;
@@ -50,18 +52,6 @@ std::wstring twoDigits(const wchar_t* field, int value) {
     return platform::zeroPadded(value, kCodeWidth);
 }
 
-// The stored form of a displayed macro, shortened by whole symbols from its end
-// until it fits the two-digit length field.
-std::wstring storedMacro(std::wstring display, MacroReporter& reporter) {
-    auto stored = MacroToRegistry(display, reporter);
-    while (stored.size() > static_cast<size_t>(kLongestStoredMacro)) {
-        const int length = static_cast<int>(display.size());
-        display.resize(static_cast<size_t>(SymbolStartBefore(display, length - 1)));
-        stored = MacroToRegistry(display, reporter);
-    }
-    return stored;
-}
-
 }  // namespace
 
 int actionCount(const ActionTable& table) {
@@ -92,6 +82,23 @@ bool parseActionString(const std::wstring& text, ActionTable& table, MacroReport
     return !reader.more();
 }
 
+ActionTable storableActions(const ActionTable& table, MacroReporter& reporter) {
+    ActionTable storable = table;
+    const int count = actionCount(table);
+    for (int slot = 0; slot < count; ++slot) {
+        auto& action = storable[slot];
+        if (action.actionCode != kMacroAction) {
+            continue;
+        }
+        auto fitted = FitMacro(action.macroText, kLongestStoredMacro, reporter);
+        if (fitted.display != action.macroText) {
+            action.macroText = std::move(fitted.display);
+            action.macroLength = static_cast<int>(fitted.stored.size());
+        }
+    }
+    return storable;
+}
+
 std::wstring buildActionString(const ActionTable& table, MacroReporter& reporter) {
     std::wstring text;
     const int count = actionCount(table);
@@ -100,7 +107,7 @@ std::wstring buildActionString(const ActionTable& table, MacroReporter& reporter
         text += twoDigits(L"buttonCode", action.buttonCode) +
                 twoDigits(L"keyCode", action.keyCode) + twoDigits(L"actionCode", action.actionCode);
         if (action.actionCode == kMacroAction) {
-            const auto stored = storedMacro(action.macroText, reporter);
+            const auto stored = FitMacro(action.macroText, kLongestStoredMacro, reporter).stored;
             text += platform::zeroPadded(static_cast<int>(stored.size()), kCodeWidth) + stored;
         }
     }

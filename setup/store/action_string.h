@@ -41,10 +41,16 @@ void clearActions(ActionTable& table);
 
 // Reads a stored action string into table (cleared first), at most 11 entries;
 // returns false when entries after the eleventh were left out. Macros are turned
-// into their displayed notation. A code that is not two decimal digits, or a
+// into their displayed notation. One stray character after the last whole
+// entry is ignored. A code that is not two decimal digits, or a
 // macro running past the end, raises platform::ConversionError naming the field
 // and its position; the entries read before it stay.
 bool parseActionString(const std::wstring& text, ActionTable& table, MacroReporter& reporter);
+
+// The table as its next write stores it: every macro fitted to its length
+// field (FitMacro), so that what is shown is what will be stored. A macro the
+// converter rejects is reported and becomes empty.
+ActionTable storableActions(const ActionTable& table, MacroReporter& reporter);
 
 // The stored form of the table's leading entries. A macro whose stored form
 // would not fit its two-digit length loses whole symbols from its end until it

@@ -1,7 +1,6 @@
 // The three ways an edited setup reaches the registry and the driver: the live
 // update, Apply, and revert.
 #include "setup/busy_cursor.h"
-#include "setup/store/device_key.h"
 #include "setup/store/setup_store.h"
 #include "setup/tarvex_form.h"
 
@@ -15,26 +14,28 @@ void TfrmTarvex::writeLiveSetup(ActionTable& actions, const std::wstring& applic
                                 MouseInfo device, PropertyInfo setup) {
     recordText = buildPropertyRecord(setup);
     actionText = buildActionString(actions, macroReporter_);
-    storeDeviceRecord(services_.registry, makeDeviceKey(device.deviceCode, device.portNumber),
-                      application, recordText, actionText);
+    storeDeviceRecord(services_.registry, device, application, recordText, actionText);
     driverLink.notifyDriver();
+}
+
+void TfrmTarvex::writeLoadedSetup(ActionTable& actions, const PropertyInfo& setup) {
+    writeLiveSetup(actions, loadedSetup_.application(), loadedSetup_.device(), setup);
 }
 
 void TfrmTarvex::btnApplyClick(ui::Control&) {
     BusyCursor busy(application());
     commitPointerScheme();
     // On the property page the scheme shown is the setup's, the unnamed one
-    // included. Leaving the page backwards empties it together with the record
-    // text; changes applied after that keep the scheme the setup has.
-    if (!recordText.empty()) {
+    // included. Leaving the page backwards empties it; changes applied after
+    // that keep the scheme the setup has.
+    if (!loadedSetup_.leftByBack()) {
         editedSetup.schemeName = currentSchemeName;
         editedSetup.schemeNameLength = static_cast<int>(currentSchemeName.size());
     }
     recordText = buildPropertyRecord(editedSetup);
     actionText = buildActionString(editedActions, macroReporter_);
-    storeDeviceRecord(services_.registry,
-                      makeDeviceKey(setupDevice.deviceCode, setupDevice.portNumber),
-                      editedSetup.applicationName, recordText, actionText);
+    storeDeviceRecord(services_.registry, loadedSetup_.device(), loadedSetup_.application(),
+                      recordText, actionText);
     savedSetup = editedSetup;
     currentSetup = editedSetup;
     savedActions = editedActions;
@@ -62,9 +63,7 @@ void TfrmTarvex::revertSetup() {
     editedSetup = savedSetup;
     editedActions = savedActions;
     currentActions = savedActions;
-    // Not the application and device chosen now: Back empties the one and lets
-    // the user change the other while the edits are still pending.
-    writeLiveSetup(savedActions, savedSetup.applicationName, setupDevice, savedSetup);
+    writeLoadedSetup(savedActions, savedSetup);
     settingsChanged = false;
     schemeChanged = false;
     btnApply->setEnabled(false);

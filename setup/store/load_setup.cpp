@@ -9,48 +9,93 @@ namespace {
 
 constexpr int kDoubleClickBarEnd = 11;
 
+const std::wstring kEntriesLeftOutText =
+    L"This setup stores more than 11 actions. Only the first 11 are kept when the setup is "
+    L"next written.";
+
+std::wstring macroCutText(int row, const std::wstring& kept) {
+    return L"The keystroke macro of action " + std::to_wstring(row + 1) +
+           L" is too long to be stored again. When the setup is next written it is cut to:\n" +
+           kept;
+}
+
 }  // namespace
 
 void TfrmTarvex::loadPropertyInfo() {
     if (!reloadNeeded) {
         return;
     }
-    BusyCursor busy(application());
-    clearActions(currentActions);
-    if (applicationName.empty()) {
-        applicationName = kGeneral;
+    const auto name = applicationName.empty() ? kGeneral : applicationName;
+    if (btnApply->enabled() && loadedSetup_.isAt(chosenDevice, name)) {
+        // The user comes back to the setup whose edits are pending: they stay
+        // pending against what was stored before them.
+        if (auto scheme = loadedSetup_.takeUpAgain(chosenDevice)) {
+            currentSchemeName = *scheme;
+        }
+        applicationName = name;
+        showLoadedSetup();
+        reloadNeeded = false;
+        return;
     }
-    auto loaded = loadDeviceRecord(services_.registry, chosenDevice, applicationName);
-    deviceRecords = std::move(loaded.deviceRecords);
-    recordText = loaded.recordText;
-    actionText = loaded.actionText;
+    BusyCursor busy(application());
+    auto loaded = loadDeviceRecord(services_.registry, chosenDevice, name);
+    const auto setup = parsePropertyRecord(loaded.recordText);
+    ActionTable storedActions;
+    const bool everyEntry = parseActionString(loaded.actionText, storedActions, macroReporter_);
+    const auto actions = storableActions(storedActions, macroReporter_);
 
-    parsePropertyRecord(recordText, currentSetup);
-    parseActionString(actionText, currentActions, macroReporter_);
-    editedSetup = currentSetup;
-    savedSetup = currentSetup;
-    setupDevice = chosenDevice;
-    editedActions = currentActions;
-    savedActions = currentActions;
+    // Everything read: only now does the editor take the setup.
+    applicationName = name;
+    deviceRecords = std::move(loaded.deviceRecords);
+    recordText = std::move(loaded.recordText);
+    actionText = std::move(loaded.actionText);
+    currentSetup = setup;
+    editedSetup = setup;
+    savedSetup = setup;
+    currentActions = actions;
+    editedActions = actions;
+    savedActions = actions;
     settingsChanged = false;
     schemeChanged = false;
+    loadedSetup_.loaded(chosenDevice, name);
+    currentSchemeName = setup.schemeName;
+    // Another setup may name another scheme: the Pointers tab reads it afresh.
+    forgetSchemeView();
+    showLoadedSetup();
+    reloadNeeded = false;
+    btnApply->setEnabled(false);
+    reportWhatTheNextWriteCuts(storedActions, actions, !everyEntry);
+}
 
+void TfrmTarvex::reportWhatTheNextWriteCuts(const ActionTable& stored, const ActionTable& kept,
+                                            bool entriesLeftOut) {
+    std::wstring cuts;
+    if (entriesLeftOut) {
+        cuts = kEntriesLeftOutText;
+    }
+    for (int row = 0; row < actionCount(kept); ++row) {
+        if (kept[row].macroText != stored[row].macroText && !kept[row].macroText.empty()) {
+            cuts += (cuts.empty() ? L"" : L"\n\n") + macroCutText(row, kept[row].macroText);
+        }
+    }
+    if (!cuts.empty()) {
+        macroReporter_.report(cuts);
+    }
+}
+
+void TfrmTarvex::showLoadedSetup() {
+    LoadInProgress::Scope loading(loadInProgress_);
     lblDeviceSelected1->setCaption(chosenDevice.deviceTypeName + L" on the " +
                                    portName(chosenDevice.portNumber));
-    lblAppPage7->setCaption(L"In the " + platform::trim(currentSetup.applicationName) +
+    lblAppPage7->setCaption(L"In the " + platform::trim(editedSetup.applicationName) +
                             L" Application");
     imgCurrentMouse->setPicture(imgPage6Mouse->picture());
     fillButtonsTab();
-    currentSchemeName = currentSetup.schemeName;
-    // Another setup may name another scheme: the Pointers tab reads it afresh.
-    forgetSchemeView();
-
-    reloadNeeded = false;
-    btnApply->setEnabled(false);
 }
 
+// The edited setup: returning to a setup with pending edits shows them.
 void TfrmTarvex::fillButtonsTab() {
-    const auto& positions = currentSetup.buttonPosition;
+    const auto& positions = editedSetup.buttonPosition;
     cmbPos1->setItemIndex(positions[0]);
     if (chosenDevice.buttonCount == 2) {
         cmbPos3->setItemIndex(positions[1]);
@@ -59,7 +104,7 @@ void TfrmTarvex::fillButtonsTab() {
         cmbPos3->setItemIndex(positions[1]);
         cmbPos4->setItemIndex(positions[3]);
     }
-    trbDblClickSpeed->setPosition(kDoubleClickBarEnd - currentSetup.doubleClickSpeed);
+    trbDblClickSpeed->setPosition(kDoubleClickBarEnd - editedSetup.doubleClickSpeed);
 
     cmbPos1->show();
     cmbPos2->show();

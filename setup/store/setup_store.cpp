@@ -1,6 +1,9 @@
 #include "setup/store/setup_store.h"
 
+#include <optional>
+
 #include "platform/text.h"
+#include "setup/store/application_store.h"
 #include "setup/store/device_key.h"
 #include "setup/store/property_record.h"
 #include "setup/store/registry_layout.h"
@@ -26,6 +29,50 @@ void rewriteRecord(platform::RegistryKey& key, int number, const std::wstring& v
     key.writeString(actionValueName(number), actions);
 }
 
+// The device's records in number order, after removing every record that
+// repeats the one before it exactly, actions included: a deletion stopped
+// half-way leaves one, and no two records of one device and application may
+// remain. Returns the first free number.
+int collectDeviceRecords(platform::RegistryKey& key, const MouseInfo& device,
+                         std::vector<StoredRecord>& records) {
+    const auto deviceKey = makeDeviceKey(device.deviceCode, device.portNumber);
+    for (;;) {
+        records.clear();
+        std::wstring previous;
+        std::optional<int> repeat;
+        const int firstFree = scanRecords(key, [&](const StoredRecord& record) {
+            if (record.value == previous &&
+                key.readString(actionValueName(record.number)) ==
+                    key.readString(actionValueName(record.number - 1))) {
+                repeat = record.number;
+                return false;
+            }
+            previous = record.value;
+            if (belongsTo(record.value, deviceKey, device.portNumber)) {
+                records.push_back(record);
+            }
+            return true;
+        });
+        if (!repeat) {
+            return firstFree;
+        }
+        removeRecord(key, *repeat);
+    }
+}
+
+// Of several records of the device for name, the highest numbered: the one a
+// load edits and every write of the setup stores to.
+const StoredRecord* lastRecordOf(const std::vector<StoredRecord>& records,
+                                 const std::wstring& name) {
+    const StoredRecord* found = nullptr;
+    for (const auto& record : records) {
+        if (storedApplicationName(record.value) == name) {
+            found = &record;
+        }
+    }
+    return found;
+}
+
 std::wstring namedDefaultRecord(const std::wstring& name) {
     auto info = parsePropertyRecord(kDefaultRecord);
     info.applicationName = name;
@@ -42,47 +89,40 @@ LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& dev
     auto key = openPropertiesKey(registry);
 
     LoadedRecord loaded;
-    const int firstFree = scanRecords(*key, [&](const StoredRecord& record) {
-        if (belongsTo(record.value, deviceKey, device.portNumber)) {
-            loaded.deviceRecords.push_back(record);
-        }
-        return true;
-    });
-
-    const StoredRecord* matched = nullptr;
-    if (firstFree == 1) {
+    const int firstFree = collectDeviceRecords(*key, device, loaded.deviceRecords);
+    if (const auto* matched = lastRecordOf(loaded.deviceRecords, name)) {
+        loaded.recordText = matched->value.substr(kDeviceKeyLength);
+        loaded.actionText = key->readString(actionValueName(matched->number));
+    } else if (firstFree == 1) {
         loaded.recordText = device.buttonCount <= 2 ? kTwoButtonDefaultRecord : kDefaultRecord;
         storeNewRecord(*key, 1, deviceKey + loaded.recordText, L"");
     } else {
-        for (const auto& record : loaded.deviceRecords) {
-            if (storedApplicationName(record.value) == name) {
-                loaded.recordText = record.value.substr(kDeviceKeyLength);
-                matched = &record;
-            }
-        }
-    }
-    if (loaded.recordText.empty()) {
         loaded.recordText = name == kGeneral ? kDefaultRecord : namedDefaultRecord(name);
         storeNewRecord(*key, freeRecordNumber(firstFree), deviceKey + loaded.recordText, L"");
-    }
-    if (matched != nullptr) {
-        loaded.actionText = key->readString(actionValueName(matched->number));
     }
     key->close();
     return loaded;
 }
 
-RecordSlot storeDeviceRecord(platform::Registry& registry, const std::wstring& deviceKey,
+RecordSlot storeDeviceRecord(platform::Registry& registry, const MouseInfo& device,
                              const std::wstring& applicationName, const std::wstring& recordText,
                              const std::wstring& actionText) {
+    const auto& name = applicationName.empty() ? kGeneral : applicationName;
+    const auto deviceKey = makeDeviceKey(device.deviceCode, device.portNumber);
     auto key = openPropertiesKey(registry);
-    const auto slot = findRecordSlot(*key, deviceKey, applicationName);
-    if (slot.content.empty()) {
-        storeNewRecord(*key, slot.number, deviceKey + recordText, actionText);
-    } else {
+    std::vector<StoredRecord> records;
+    const int firstFree = collectDeviceRecords(*key, device, records);
+    RecordSlot slot;
+    if (const auto* existing = lastRecordOf(records, name)) {
+        slot.number = existing->number;
+        slot.content = existing->value;
         rewriteRecord(*key, slot.number, deviceKey + recordText, actionText);
+    } else {
+        slot.number = freeRecordNumber(firstFree);
+        storeNewRecord(*key, slot.number, deviceKey + recordText, actionText);
     }
     key->close();
+    slot.valueName = recordValueName(slot.number);
     return slot;
 }
 

@@ -27,17 +27,18 @@ struct LoadedRecord {
 //   name.
 // New records go under the first free number, their A value first
 // (storeNewRecord). Of several records of the device and application, the
-// highest numbered is the one edited. The key is closed with its writes
+// highest numbered is the one edited; a record that repeats the one before it
+// exactly (settings and actions) is removed first. The key is closed with its writes
 // flushed; a missing Properties key raises RegistryError.
 LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& device,
                               const std::wstring& applicationName);
 
 // Writes recordText under the P value of the device and application (the
-// existing one, or the first free number) and actionText under the A value of
-// the same number, then closes the key with the writes flushed: an existing
-// record gets its P value first, a new one its A value first (storeNewRecord).
-// Returns the slot written.
-RecordSlot storeDeviceRecord(platform::Registry& registry, const std::wstring& deviceKey,
+// highest numbered, as the load edits it, or the first free number) and actionText under the A
+// value of the same number, then closes the key with the writes flushed: an existing record gets
+// its P value first, a new one its A value first (storeNewRecord). Exact repeats are removed first,
+// as by the load. Returns the slot written.
+RecordSlot storeDeviceRecord(platform::Registry& registry, const MouseInfo& device,
                              const std::wstring& applicationName, const std::wstring& recordText,
                              const std::wstring& actionText);
 

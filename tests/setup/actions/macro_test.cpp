@@ -190,6 +190,39 @@ struct ScanCase {
     int expected;
 };
 
+TEST(FitMacro, CutsWholeSymbolsAndReleasesEveryModifierTheKeptPartHolds) {
+    struct Case {
+        std::wstring display;
+        size_t longest;
+        std::wstring kept;
+    };
+    const Case cases[] = {
+        {L"{Ctrl-Dn}c{Ctrl-Up}", 8, L"{Ctrl-Dn}c{Ctrl-Up}"},
+        // "{<}c{~<}" is 8: one character less and the c goes, the release stays.
+        {L"{Ctrl-Dn}c{Ctrl-Up}", 7, L"{Ctrl-Dn}{Ctrl-Up}"},
+        {L"{Win-Dn}{Alt-Dn}x{Alt-Up}yzzzzz", 17, L"{Win-Dn}{Alt-Dn}x{Alt-Up}{Win-Up}"},
+        {L"{Alt-Dn}{Win-Dn}xyzzzzzzzz", 16, L"{Alt-Dn}{Win-Dn}{Win-Up}{Alt-Up}"},
+        {L"{Sh-PgUp}{Sh-PgUp}ab", 18, L"{Sh-PgUp}"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.display + L" within " + std::to_wstring(c.longest));
+        RecordingReporter reporter;
+        const auto fitted = FitMacro(c.display, c.longest, reporter);
+        EXPECT_EQ(fitted.display, c.kept);
+        EXPECT_EQ(fitted.stored, MacroToRegistry(c.kept, reporter));
+        EXPECT_LE(fitted.stored.size(), c.longest);
+        EXPECT_TRUE(reporter.messages.empty());
+    }
+}
+
+TEST(FitMacro, AMacroTheConverterRejectsIsReportedOnceAndFitsAsEmpty) {
+    RecordingReporter reporter;
+    const auto fitted = FitMacro(L"{Sh-}", 99, reporter);
+    EXPECT_EQ(fitted.display, L"");
+    EXPECT_EQ(fitted.stored, L"");
+    EXPECT_EQ(reporter.messages.size(), 1u);
+}
+
 TEST(SymbolScan, EndAfterGivesThePositionPastTheSymbolHoldingN) {
     const std::vector<ScanCase> cases = {
         {L"abc", 1, 2},       {L"abc", 3, 4},    {L"abc", 0, 2},    {L"abc", -5, 2},

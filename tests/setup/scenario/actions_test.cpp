@@ -1030,39 +1030,59 @@ TEST_F(Actions, BackWithTheFocusElsewhereReturnsToTheNewActionPage) {
 
 // ---- Stored data the program did not write ----
 
-TEST_F(Actions, MoreThanElevenStoredActionsAreCutToElevenOnTheNextWrite) {
+// Stored data the next write would cut is announced once, when the setup loads,
+// in a plain box; the tab shows what will be stored, and loading writes nothing.
+TEST_F(Actions, MoreThanElevenStoredActionsAreAnnouncedAndCutToElevenOnTheNextWrite) {
+    messageBoxes.answerNext(MessageAnswer::Ok);
     openWith(storedEntries(13));
+    ASSERT_EQ(boxTexts(), std::vector<std::wstring>{L"This setup stores more than 11 actions. "
+                                                    L"Only the first 11 are kept when the setup "
+                                                    L"is next written."});
+    EXPECT_EQ(messageBoxes.shown()[0].caption, application.title());
+    EXPECT_EQ(messageBoxes.shown()[0].icon, platform::MessageIcon::None);
+    EXPECT_EQ(storedActions(), storedEntries(13)) << "loading writes nothing";
     EXPECT_EQ(w().lstbAssignedActionsMB->itemCount(), 11);
+    EXPECT_FALSE(w().btnApply->enabled());
+
     selectRow(0);
     deleteAction();
     EXPECT_EQ(storedActions(), storedEntries(11).substr(6));
+    EXPECT_EQ(messageBoxes.shown().size(), 1u) << "told once";
 }
 
-TEST_F(Actions, AStoredMacroThatGrowsWhenRewrittenStaysReadable) {
-    // Each "{<W}" reads back as two symbols, which are written as "{<}{W}".
+TEST_F(Actions, AStoredMacroThatGrowsWhenRewrittenIsAnnouncedAndCutWithItsKeysReleased) {
+    // Each "{<W}" reads back as Ctrl and Alt pressed, which are written as
+    // "{<}{W}": 24 of them no longer fit.
     std::wstring macro;
-    while (macro.size() + 4 <= static_cast<size_t>(kLongestStoredMacro)) {
+    for (int i = 0; i < 24; ++i) {
         macro += L"{<W}";
     }
-    openWith(kAux1SwiftScroll + L"010006" + platform::zeroPadded(int(macro.size()), 2) + macro);
+    std::wstring kept;
+    for (int i = 0; i < 15; ++i) {
+        kept += L"{Ctrl-Dn}{Alt-Dn}";
+    }
+    kept += L"{Alt-Up}{Ctrl-Up}";  // the last pressed released first
+    const std::wstring stored = kAux1SwiftScroll + L"010006" + platform::zeroPadded(96, 2) + macro;
+    messageBoxes.answerNext(MessageAnswer::Ok);
+    openWith(stored);
+    ASSERT_EQ(boxTexts(), std::vector<std::wstring>{L"The keystroke macro of action 2 is too long "
+                                                    L"to be stored again. When the setup is next "
+                                                    L"written it is cut to:\n" +
+                                                    kept});
+    EXPECT_EQ(storedActions(), stored) << "loading writes nothing";
     ASSERT_EQ(w().lstbAssignedActionsMB->itemCount(), 2);
+    EXPECT_EQ(drawnRow(1).back(), kept) << "the tab shows what will be stored";
+    EXPECT_FALSE(w().btnApply->enabled());
+
     selectRow(0);
     deleteAction();
-
     const std::wstring written = storedActions();
-    ASSERT_EQ(written.substr(0, 6), L"010006");
-    const auto length = platform::parseDecimal(written.substr(6, 2));
-    ASSERT_TRUE(length.has_value());
-    EXPECT_LE(*length, kLongestStoredMacro);
-    EXPECT_EQ(written.size(), 8 + static_cast<size_t>(*length))
-        << "the length field tells the truth";
+    ASSERT_EQ(written.substr(0, 8), L"01000698");
     ActionTable reread;
     MessageBoxMacroReporter reporter(messageBoxes, application.title());
     parseActionString(written, reread, reporter);
-    EXPECT_EQ(actionCount(reread), 1);
-    EXPECT_EQ(w().editedActions[0].macroText.rfind(reread[0].macroText, 0), 0u)
-        << "whole symbols are dropped from the end only";
-    EXPECT_TRUE(messageBoxes.shown().empty());
+    EXPECT_EQ(reread[0].macroText, kept);
+    EXPECT_EQ(messageBoxes.shown().size(), 1u) << "told once, not at the write";
 }
 
 }  // namespace

@@ -50,6 +50,16 @@ TEST_F(ActionString, AMacroTakesExactlyItsLengthAndIsShownInDisplayNotation) {
     EXPECT_TRUE(reporter_.messages.empty());
 }
 
+TEST_F(ActionString, OneStrayCharacterAfterTheLastEntryIsIgnored) {
+    for (const std::wstring stored : {L"0300010", L"02000602xy120204}"}) {
+        SCOPED_TRACE(testing::PrintToString(stored));
+        ActionTable table;
+        EXPECT_TRUE(parseActionString(stored, table, reporter_)) << "nothing left out";
+        EXPECT_EQ(buildActionString(table, reporter_), stored.substr(0, stored.size() - 1));
+    }
+    EXPECT_THROW(parse(L"03000100"), platform::ConversionError) << "two characters start an entry";
+}
+
 TEST_F(ActionString, MoreThanElevenEntriesKeepsTheFirstElevenWellFormed) {
     std::wstring stored;
     for (int i = 0; i < 13; ++i) {

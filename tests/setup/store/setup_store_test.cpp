@@ -4,6 +4,7 @@
 
 #include "platform/errors.h"
 #include "platform/memory/memory_registry.h"
+#include "platform/text.h"
 #include "setup/store/property_record.h"
 #include "setup/store/registry_layout.h"
 
@@ -88,7 +89,8 @@ TEST_F(SetupStore, RecordsOfOtherPortsAndShortValuesDoNotBelongToTheDevice) {
 
 TEST_F(SetupStore, ManyRecordsOfOneDeviceStillFindTheApplication) {
     for (int n = 1; n <= 20; ++n) {
-        store(recordValueName(n), L"3f2001" + kDefaultRecord);
+        store(recordValueName(n), L"3f2001005APP" + platform::zeroPadded(n, 2) +
+                                      kDefaultRecord.substr(kGeneral.size() + 3));
     }
     store(L"P021", L"3f2001" + kWord);
     store(L"A021", L"080004");
@@ -101,7 +103,7 @@ TEST_F(SetupStore, AMissingPropertiesKeyWritesNothing) {
     registry_.deleteKey(kDriverRoot, kPropertiesKey);
     const size_t writes = registry_.writeCount();
     EXPECT_THROW(loadDeviceRecord(registry_, device(0x3F2, 1, 3), L""), platform::RegistryError);
-    EXPECT_THROW(storeDeviceRecord(registry_, L"3f2001", L"GENERAL", kDefaultRecord, L""),
+    EXPECT_THROW(storeDeviceRecord(registry_, device(0x3F2, 1, 3), L"GENERAL", kDefaultRecord, L""),
                  platform::RegistryError);
     EXPECT_EQ(registry_.writeCount(), writes);
 }
@@ -111,14 +113,44 @@ TEST_F(SetupStore, StoringWritesTheRecordThenItsActionsThenFlushes) {
     store(L"P002", L"3f2001" + kDefaultRecord);
     registry_.clearJournal();
     const auto slot =
-        storeDeviceRecord(registry_, L"3f2001", L"", kTwoButtonDefaultRecord, L"080004");
+        storeDeviceRecord(registry_, device(0x3F2, 1, 3), L"", kTwoButtonDefaultRecord, L"080004");
     EXPECT_EQ(slot.valueName, L"P002") << "the device's GENERAL record is rewritten where it is";
     const std::wstring key = L"HKEY_LOCAL_MACHINE\\" + kPropertiesKey;
     EXPECT_EQ(registry_.journal(),
               (std::vector<std::wstring>{L"write " + key + L"\\P002", L"write " + key + L"\\A002",
                                          L"close " + key}));
-    EXPECT_EQ(storeDeviceRecord(registry_, L"3f2001", L"WORD.EXE", kWord, L"").valueName, L"P003")
+    EXPECT_EQ(storeDeviceRecord(registry_, device(0x3F2, 1, 3), L"WORD.EXE", kWord, L"").valueName,
+              L"P003")
         << "an application without a record gets the first free number";
+}
+
+// What a deletion stopped half-way leaves: a record twice in a row. The load
+// removes the repeat, and where two different records of one device and
+// application remain, the load and every write use the same one.
+TEST_F(SetupStore, ARepeatedRecordGoesAndTheRecordLoadedIsTheOneWritten) {
+    const std::wstring otherWord = L"3f2001" + kWord.substr(0, 20) + L"1" + kWord.substr(21);
+    store(L"P001", L"3f2001" + kWord);
+    store(L"A001", L"080004");
+    store(L"P002", L"3f2001" + kWord);
+    store(L"A002", L"080004");
+    store(L"P003", L"3f2001" + kDefaultRecord);
+    store(L"P004", otherWord);
+    store(L"A004", L"080004");
+    store(L"P005", otherWord);
+    store(L"A005", L"040005");  // other actions: not a repeat
+
+    const auto loaded = loadDeviceRecord(registry_, device(0x3F2, 1, 3), L"WORD.EXE");
+    EXPECT_EQ(stored(L"P002"), L"3f2001" + kDefaultRecord) << "the later records moved down";
+    EXPECT_EQ(stored(L"P004"), otherWord);
+    EXPECT_EQ(stored(L"A004"), L"040005");
+    EXPECT_FALSE(stored(L"P005").has_value());
+    EXPECT_EQ(loaded.actionText, L"040005") << "the highest numbered of WORD.EXE's records";
+
+    const auto slot =
+        storeDeviceRecord(registry_, device(0x3F2, 1, 3), L"WORD.EXE", kWord, L"020004");
+    EXPECT_EQ(slot.valueName, L"P004") << "written where it was loaded from";
+    EXPECT_EQ(stored(L"P003"), otherWord);
+    EXPECT_EQ(stored(L"A003"), L"080004");
 }
 
 }  // namespace
