@@ -22,7 +22,9 @@ void TfrmTarvex::writeLiveSetup(ActionTable& actions, const std::wstring& applic
 
 void TfrmTarvex::btnApplyClick(ui::Control&) {
     BusyCursor busy(application());
-    commitPointerScheme();
+    if (!commitPointerScheme()) {
+        return;
+    }
     // On the property page the scheme shown is the setup's, the unnamed one
     // included. Leaving the page backwards empties it together with the record
     // text; changes applied after that keep the scheme the setup has.
