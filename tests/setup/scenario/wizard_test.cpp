@@ -219,6 +219,7 @@ TEST_F(Wizard, RewritingUserDefinedKeepsEveryEntryWhateverTheCount) {
     ASSERT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
     const auto stored = registry.value(kDriverRoot, kMiceFoundKey, kUserDefinedValue).value();
     EXPECT_EQ(stored.substr(0, 18), L"01400a00101400a002") << "both choices stored";
+    EXPECT_EQ(stored.substr(18, 9), L"00b00a003") << "the same code on another port keeps its type";
     EXPECT_EQ(stored.size(), typed.size() + unattached.size());
     EXPECT_EQ(stored.substr(stored.size() - unattached.size()), unattached)
         << "the device not attached keeps its type";
