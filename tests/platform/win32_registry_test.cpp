@@ -28,5 +28,4 @@ void setReadable(Win32Registry&, RegistryRoot root, const std::wstring& path, bo
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, RegistryContract, Win32Registry);
 }  // namespace contract
 
-namespace {}  // namespace
 }  // namespace platform
