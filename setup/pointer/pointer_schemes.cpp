@@ -343,7 +343,9 @@ bool TfrmTarvex::saveScheme(const std::wstring& name) {
     }
     BusyCursor busy(application());
     auto key = services_.registry.create(kSchemeRoot, kSchemesKey);
-    const bool expandable = schemeFilesExpandable_ || isExpandable(key->readValue(name));
+    // A value of another type is reported rather than written over unread.
+    const bool replacesExpandable = isExpandable(key->readStringValue(name));
+    const bool expandable = schemeFilesExpandable_ || replacesExpandable;
     key->writeValue(name, platform::RegistryValue::ofString(
                               joinSchemeValue({cursorFiles.begin(), cursorFiles.end()}),
                               expandable ? platform::kRegExpandString : platform::kRegString));

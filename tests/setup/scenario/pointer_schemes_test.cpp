@@ -395,8 +395,13 @@ TEST_F(PointerSchemes, ExpandableSchemesLoadExpandedAndSaveAsStored) {
 
     messageBoxes.answerNext(platform::MessageAnswer::Ok);
     chooseScheme(L"Number");
-    ASSERT_EQ(messageBoxes.shown().size(), 1u);
+    messageBoxes.answerNext(platform::MessageAnswer::Ok);
+    saveAs(L"Number");
+    ASSERT_EQ(messageBoxes.shown().size(), 2u);
     EXPECT_EQ(messageBoxes.shown()[0].text, L"Invalid data type for 'Number'");
+    EXPECT_EQ(messageBoxes.shown()[1].text, L"Invalid data type for 'Number'");
+    EXPECT_EQ(registry.open(kSchemeRoot, kSchemesKey)->readValue(L"Number"), number)
+        << "never written over unread";
     expectNoCursorLostOrFreedTwice();
 }
 
