@@ -31,7 +31,8 @@ std::vector<MouseInfo> checkedMiceFound(const std::wstring& text) {
 
 std::vector<UserDefinedType> checkedUserDefined(const std::wstring& text) {
     const auto entries = parseUserDefined(text);
-    fuzz::check(entries.size() <= kMostDevices, "at most 25 types are read", text);
+    fuzz::check(entries.size() == text.size() / kUserDefinedEntryLength,
+                "every whole type entry is read", text);
     for (const auto& entry : entries) {
         fuzz::check(inField(entry.typeCode, kLargestHexField) &&
                         inField(entry.deviceCode, kLargestHexField) &&

@@ -4,9 +4,9 @@
 
 namespace platform {
 
-RegistryValue RegistryValue::ofString(const std::wstring& text) {
+RegistryValue RegistryValue::ofString(const std::wstring& text, uint32_t type) {
     RegistryValue value;
-    value.type = kRegString;
+    value.type = type;
     value.data.reserve((text.size() + 1) * 2);
     for (const wchar_t c : text) {
         value.data.push_back(static_cast<uint8_t>(c & 0xFF));
@@ -30,14 +30,16 @@ std::wstring RegistryValue::text() const {
 }
 
 std::wstring RegistryKey::readString(const std::wstring& name) {
-    const auto value = readValue(name);
-    if (!value) {
-        return L"";
-    }
-    if (value->type != kRegString && value->type != kRegExpandString) {
+    const auto value = readStringValue(name);
+    return value ? value->text() : L"";
+}
+
+std::optional<RegistryValue> RegistryKey::readStringValue(const std::wstring& name) {
+    auto value = readValue(name);
+    if (value && value->type != kRegString && value->type != kRegExpandString) {
         throw RegistryError(L"Invalid data type for '" + name + L"'");
     }
-    return value->text();
+    return value;
 }
 
 void RegistryKey::writeString(const std::wstring& name, const std::wstring& value) {

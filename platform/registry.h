@@ -27,7 +27,9 @@ struct RegistryValue {
     uint32_t type = kRegNone;
     std::vector<uint8_t> data;
 
-    static RegistryValue ofString(const std::wstring& text);
+    // A string value; type may also be kRegExpandString, whose text keeps its
+    // %NAME% references unexpanded.
+    static RegistryValue ofString(const std::wstring& text, uint32_t type = kRegString);
     // The text of a string value, without its terminating zero.
     std::wstring text() const;
     bool operator==(const RegistryValue& other) const {
@@ -42,6 +44,9 @@ public:
 
     // A missing value reads as the empty text; a value of another type is an error.
     std::wstring readString(const std::wstring& name);
+    // The same read keeping the value's type (kRegString or kRegExpandString);
+    // nullopt when the value is missing.
+    std::optional<RegistryValue> readStringValue(const std::wstring& name);
     void writeString(const std::wstring& name, const std::wstring& value);
     virtual bool hasValue(const std::wstring& name) = 0;
     // Returns false when there was no such value.

@@ -26,6 +26,9 @@ public:
     virtual std::wstring systemDirectory() = 0;
     // The full path of the running program's own file.
     virtual std::wstring programPath() = 0;
+    // The text with every %NAME% of a defined environment variable replaced by
+    // its value; references to undefined variables stay as written.
+    virtual std::wstring expandEnvironment(const std::wstring& text) = 0;
 };
 
 }  // namespace platform

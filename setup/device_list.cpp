@@ -36,8 +36,7 @@ std::wstring field(const std::wstring& text, size_t entry, size_t length, int in
 }
 
 size_t entryCount(const std::wstring& text, int entryLength) {
-    return std::min(text.size() / static_cast<size_t>(entryLength),
-                    static_cast<size_t>(kMostDevices));
+    return text.size() / static_cast<size_t>(entryLength);
 }
 
 std::wstring entryText(int typeCode, int deviceCode, int portNumber) {
@@ -48,7 +47,8 @@ std::wstring entryText(int typeCode, int deviceCode, int portNumber) {
 }  // namespace
 
 std::vector<MouseInfo> parseMiceFound(const std::wstring& text) {
-    std::vector<MouseInfo> devices(entryCount(text, kMiceFoundEntryLength));
+    std::vector<MouseInfo> devices(
+        std::min(entryCount(text, kMiceFoundEntryLength), static_cast<size_t>(kMostDevices)));
     for (size_t j = 0; j < devices.size(); ++j) {
         devices[j].deviceCode =
             platform::parseHex(field(text, j, kMiceFoundEntryLength, 0)).value_or(1) &

@@ -37,7 +37,8 @@ extern const std::array<DeviceKind, 9> kDeviceKinds;
 
 // At most 25 devices; characters that are not digits give port 1 and code 1.
 std::vector<MouseInfo> parseMiceFound(const std::wstring& text);
-// At most 25 entries; characters that are not digits give 0.
+// Every whole entry, however many: types of devices not attached now are kept
+// by every rewrite. Characters that are not digits give 0.
 std::vector<UserDefinedType> parseUserDefined(const std::wstring& text);
 // Gives each device the type of the entries with its exact code and port; later
 // entries win; unmatched devices keep the type they had.

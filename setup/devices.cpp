@@ -34,23 +34,23 @@ void TfrmTarvex::FormShow(ui::Control&) {
     auto key = services_.registry.create(kDriverRoot, kMiceFoundKey);
     std::wstring found;
     std::wstring typed;
-    bool typesRead = true;
-    // The driver owns these values: a value of the wrong kind counts as absent.
+    // The driver owns MiceFound: a value of the wrong kind counts as absent.
     try {
         found = key->readString(kMiceFoundValue);
     } catch (const platform::RegistryError&) {
     }
+    userDefinedReadError_.clear();
     try {
         typed = key->readString(kUserDefinedValue);
-    } catch (const platform::RegistryError&) {
-        typesRead = false;
+    } catch (const platform::RegistryError& error) {
+        userDefinedReadError_ = error.message();
     }
 
     auto devices = parseMiceFound(found);
     for (size_t j = 0; j < devices.size() && j < foundDevices.size(); ++j) {
         devices[j].deviceType = foundDevices[j].deviceType;
     }
-    userDefinedTypes = typesRead ? parseUserDefined(typed) : std::vector<UserDefinedType>{};
+    userDefinedTypes = parseUserDefined(typed);
     userDefinedCount = static_cast<int>(userDefinedTypes.size());
     applyUserDefinedTypes(devices, userDefinedTypes);
     foundDevices = devices;
@@ -157,9 +157,26 @@ void TfrmTarvex::assignDeviceType() {
             chosenDevice.deviceType = typeCode;
         }
     }
+    storeUserDefinedTypes();
+
+    btnNext->setEnabled(true);
+    typeUnknown = false;
+    setButtonCount();
+    chosenDevice.deviceTypeName = ListBox1->item(selectedTypeIndex);
+}
+
+// Rewriting a value that could not be read would lose the types of every
+// device not attached now: the type chosen then holds for this run only.
+void TfrmTarvex::storeUserDefinedTypes() {
+    if (!userDefinedReadError_.empty()) {
+        application().handleException(
+            platform::RegistryError(userDefinedReadError_ +
+                                    L"\nThe stored device types could not be read, so the type "
+                                    L"chosen is used now but not stored."));
+        return;
+    }
     const std::vector<MouseInfo> listed(foundDevices.begin(), foundDevices.begin() + deviceCount);
     const auto text = buildUserDefined(listed, userDefinedTypes);
-
     auto key = services_.registry.open(kDriverRoot, kMiceFoundKey);
     if (!key) {
         throw platform::RegistryError(L"Failed to set data for '" + kUserDefinedValue +
@@ -167,11 +184,6 @@ void TfrmTarvex::assignDeviceType() {
     }
     key->writeString(kUserDefinedValue, text);
     key->close();
-
-    btnNext->setEnabled(true);
-    typeUnknown = false;
-    setButtonCount();
-    chosenDevice.deviceTypeName = ListBox1->item(selectedTypeIndex);
 }
 
 void TfrmTarvex::setButtonCount() {

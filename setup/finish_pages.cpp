@@ -1,6 +1,7 @@
 // The pages at the two ends of the wizard: welcome, several devices, the finish
 // page with its tray-icon option and closing animation, and the pages the
 // finish page leads to.
+#include "platform/errors.h"
 #include "setup/busy_cursor.h"
 #include "setup/messages.h"
 #include "setup/store/registry_layout.h"
@@ -55,26 +56,44 @@ void TfrmTarvex::Page18Show(ui::Control&) {
     wizardStep = kWelcomeStep;
 }
 
-void TfrmTarvex::Page12Show(ui::Control&) {
-    bool hidden = false;
-    {
-        BusyCursor busy(application());
-        if (auto key = services_.registry.open(kDriverRoot, kOrvaneKey)) {
-            hidden = key->hasValue(kShowIconInTrayValue) &&
-                     key->readString(kShowIconInTrayValue) == kTrayIconHidden;
-            key->close();
+// A key or value that cannot be read counts as missing: the icon is shown.
+bool TfrmTarvex::trayIconHiddenInRegistry() {
+    BusyCursor busy(application());
+    try {
+        auto key = services_.registry.open(kDriverRoot, kOrvaneKey);
+        if (!key) {
+            return false;
         }
+        const bool hidden = key->readString(kShowIconInTrayValue) == kTrayIconHidden;
+        key->close();
+        return hidden;
+    } catch (const platform::RegistryError&) {
+        return false;
     }
+}
+
+void TfrmTarvex::Page12Show(ui::Control&) {
     // A change made here is stored and announced like a click.
-    NoIconInTray->setChecked(hidden);
+    NoIconInTray->setChecked(trayIconHiddenInRegistry());
 }
 
 void TfrmTarvex::NoIconInTrayClick(ui::Control&) {
+    if (showingStoredTrayOption_) {
+        return;
+    }
     BusyCursor busy(application());
-    auto key = services_.registry.create(kDriverRoot, kOrvaneKey);
-    key->writeString(kShowIconInTrayValue,
-                     NoIconInTray->checked() ? kTrayIconHidden : kTrayIconShown);
-    key->close();
+    try {
+        auto key = services_.registry.create(kDriverRoot, kOrvaneKey);
+        key->writeString(kShowIconInTrayValue,
+                         NoIconInTray->checked() ? kTrayIconHidden : kTrayIconShown);
+        key->close();
+    } catch (const platform::Error&) {
+        // The box goes back to what is stored, without storing it again.
+        showingStoredTrayOption_ = true;
+        NoIconInTray->setChecked(trayIconHiddenInRegistry());
+        showingStoredTrayOption_ = false;
+        throw;
+    }
     driverLink.notifyDriver();
 }
 

@@ -1,5 +1,6 @@
 #include "setup/tarvex_form.h"
 
+#include "platform/errors.h"
 #include "platform/keyboard.h"
 #include "setup/messages.h"
 #include "setup/store/registry_layout.h"
@@ -78,23 +79,32 @@ void TfrmTarvex::FormCreate(ui::Control&) {
     application().setCursor(platform::CursorKind::Arrow);
 }
 
+// A driver key that is there but cannot be read is no more use than a
+// missing one, and says the same.
 void TfrmTarvex::readInstallDirectory() {
-    auto key = services_.registry.open(kDriverRoot, kOrvaneKey);
-    if (!key) {
+    std::optional<std::wstring> stored;
+    try {
+        if (auto key = services_.registry.open(kDriverRoot, kOrvaneKey)) {
+            stored = key->readString(kInstallDirectoryValue);
+            key->close();
+        }
+    } catch (const platform::RegistryError&) {
+        stored.reset();
+    }
+    if (!stored) {
         showStopMessage(services_.messageBoxes,
                         L"Error reading registry\n  Reinstall The Orvane Mouse Driver",
                         L"Error in Registry");
         application().terminate();
         return;
     }
-    installDirectory = key->readString(kInstallDirectoryValue);
+    installDirectory = *stored;
     if (installDirectory == kBrokenInstallDirectory) {
         showStopMessage(services_.messageBoxes,
                         L"Error in Registry\n  Reinstall The Orvane Mouse Driver",
                         L"Error in Regsitry");
         application().terminate();
     }
-    key->close();
 }
 
 void TfrmTarvex::loadDefaultCursors() {

@@ -298,6 +298,8 @@ public:
     void ListBox1KeyPress(ui::Control& sender, wchar_t& key);
     void assignDeviceType();
     void setButtonCount();
+    // Writes UserDefined from the devices listed and the entries read.
+    void storeUserDefinedTypes();
 
     // Finish pages (finish_pages.cpp)
     void Page18Show(ui::Control& sender);
@@ -396,8 +398,11 @@ public:
     void btnSavePointerSchemeClick(ui::Control& sender);
     int readScheme(const std::wstring& name);
     void refreshSchemeView();
-    void saveScheme(const std::wstring& name);
-    void commitPointerScheme();
+    // False when the name is blank and nothing was saved.
+    bool saveScheme(const std::wstring& name);
+    // Apply's first step; false when Apply must wait for the cursors chosen to
+    // be saved as a scheme (the save page is then open).
+    bool commitPointerScheme();
 
     // Driver information (driver/about_page.cpp)
     void btnAboutDriverClick(ui::Control& sender);
@@ -453,6 +458,9 @@ private:
 
     // The name of a port, as the device pages and the property page show it.
     std::wstring portName(int portNumber);
+    // Why the stored device types could not be read when the list was built;
+    // empty when they could. A value that could not be read is never rewritten.
+    std::wstring userDefinedReadError_;
     // Shows the edited button positions and double-click speed on the Buttons tab.
     void fillButtonsTab();
 
@@ -474,6 +482,13 @@ private:
     // Clears panel and draws cursor in its middle.
     void previewCursor(ui::Panel& panel, platform::CursorHandle cursor);
     bool schemeViewLoaded_ = false;
+    // The scheme's fields were read from an expandable string: they hold
+    // %NAME% references, expanded only to load the cursors.
+    bool schemeFilesExpandable_ = false;
+    // The path of a scheme field's cursor file.
+    std::wstring cursorFilePath(const std::wstring& field);
+    // Whether any role has a cursor file of its own rather than its default.
+    bool pointersChosen() const;
 
     // Where Back leads from an information page: the page it was opened from,
     // with the button bar as it was there. Returning anywhere else (the finish
@@ -498,6 +513,10 @@ private:
     // by Back for the page it was opened from.
     void showSidePage(ui::TabSheet* page, int step);
     void returnFromSidePage();
+    // Whether ShowIconInTray holds "false"; unreadable counts as missing.
+    bool trayIconHiddenInRegistry();
+    // Set while the tray box is put back to the stored choice after a refused write.
+    bool showingStoredTrayOption_ = false;
     // The last step of the closing animation: the window closes, and the driver
     // library is released once nothing can notify the driver any more.
     void finishAnimation();

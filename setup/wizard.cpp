@@ -49,7 +49,8 @@ bool TfrmTarvex::settleChanges(const std::wstring& question) {
     switch (askToApplyChanges(services_.messageBoxes, question)) {
         case platform::MessageAnswer::Yes:
             btnApplyClick(*btnApply);
-            return true;
+            // Apply may wait for the pointers to be saved as a scheme first.
+            return !btnApply->enabled();
         case platform::MessageAnswer::No:
             revertSetup();
             return true;
@@ -253,6 +254,9 @@ void TfrmTarvex::FormClose(ui::Form&, ui::CloseAction& action) {
         askToApplyChanges(services_.messageBoxes, L"Save mouse setup changes before quitting?")) {
         case platform::MessageAnswer::Yes:
             btnApplyClick(*btnApply);
+            if (btnApply->enabled()) {
+                action = ui::CloseAction::None;
+            }
             break;
         case platform::MessageAnswer::No:
             revertSetup();

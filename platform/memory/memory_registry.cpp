@@ -62,9 +62,9 @@ std::wstring fullPath(RegistryRoot root, const std::wstring& path) {
 bool isAtOrBelow(const std::wstring& path, const std::wstring& top) {
     const auto lowerPath = toLower(path);
     const auto lowerTop = toLower(top);
-    return lowerPath == lowerTop ||
-           (lowerPath.size() > lowerTop.size() && lowerPath.compare(0, lowerTop.size(), lowerTop) == 0 &&
-            lowerPath[lowerTop.size()] == L'\\');
+    return lowerPath == lowerTop || (lowerPath.size() > lowerTop.size() &&
+                                     lowerPath.compare(0, lowerTop.size(), lowerTop) == 0 &&
+                                     lowerPath[lowerTop.size()] == L'\\');
 }
 
 }  // namespace
@@ -187,20 +187,37 @@ void MemoryRegistry::beginWrite(const std::wstring& keyPath) {
     }
 }
 
-void MemoryRegistry::refuseWrite(size_t n) { refusedWrite_ = writeCount_ + n; }
+void MemoryRegistry::checkReadable(RegistryRoot root, const std::wstring& path) const {
+    const auto keyPath = fullPath(root, path);
+    for (const auto& unreadable : unreadablePaths_) {
+        if (isAtOrBelow(keyPath, unreadable)) {
+            throw RegistryError(L"Failed to open " + keyPath + L": Access denied");
+        }
+    }
+}
+
+void MemoryRegistry::refuseWrite(size_t n) {
+    refusedWrite_ = writeCount_ + n;
+}
 
 void MemoryRegistry::makeReadOnly(RegistryRoot root, const std::wstring& path) {
     readOnlyPaths_.push_back(fullPath(root, path));
+}
+
+void MemoryRegistry::makeUnreadable(RegistryRoot root, const std::wstring& path) {
+    unreadablePaths_.push_back(fullPath(root, path));
 }
 
 std::unique_ptr<RegistryKey> MemoryRegistry::open(RegistryRoot root, const std::wstring& path) {
     if (find(root, path) == nullptr) {
         return nullptr;
     }
+    checkReadable(root, path);
     return std::make_unique<MemoryRegistryKey>(*this, root, path);
 }
 
 std::unique_ptr<RegistryKey> MemoryRegistry::create(RegistryRoot root, const std::wstring& path) {
+    checkReadable(root, path);
     Node* node = roots_.at(root).get();
     std::wstring walked = rootName(root);
     for (const auto& part : splitPath(path)) {

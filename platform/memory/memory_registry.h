@@ -32,6 +32,9 @@ public:
     void refuseWrite(size_t n);
     // Makes every write to keys at or below path fail, as for a read-only key.
     void makeReadOnly(RegistryRoot root, const std::wstring& path);
+    // Makes opening or creating keys at or below path fail, as for a key the
+    // user may not read: the key exists, yet nothing in it can be reached.
+    void makeUnreadable(RegistryRoot root, const std::wstring& path);
 
     // What happened, one line per change or close: "write <key>\<value>",
     // "delete <key>\<value>", "create <key>", "remove <key>", "close <key>".
@@ -53,11 +56,14 @@ private:
     // key lies under a read-only path.
     void beginWrite(const std::wstring& fullPath);
     void note(const std::wstring& line) { journal_.push_back(line); }
+    // Raises RegistryError when the key lies under an unreadable path.
+    void checkReadable(RegistryRoot root, const std::wstring& path) const;
 
     std::map<RegistryRoot, std::unique_ptr<Node>> roots_;
     size_t writeCount_ = 0;
     std::optional<size_t> refusedWrite_;
     std::vector<std::wstring> readOnlyPaths_;
+    std::vector<std::wstring> unreadablePaths_;
     std::vector<std::wstring> journal_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+
 #include "platform/system_info.h"
 
 namespace platform {
@@ -10,10 +12,14 @@ public:
     OsVersion osVersion() override { return version; }
     std::wstring systemDirectory() override { return systemDir; }
     std::wstring programPath() override { return program; }
+    std::wstring expandEnvironment(const std::wstring& text) override;
 
     OsVersion version{kPlatformWindows9x, 4, 10, L" A "};
     std::wstring systemDir = L"C:\\WINDOWS\\SYSTEM";
     std::wstring program = L"C:\\Program Files\\Orvane\\tarvex.exe";
+    // Names compare without regard to case, as the system's do.
+    std::map<std::wstring, std::wstring> environment{{L"SYSTEMROOT", L"C:\\WINDOWS"},
+                                                     {L"WINDIR", L"C:\\WINDOWS"}};
 };
 
 }  // namespace platform

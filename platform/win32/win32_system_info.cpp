@@ -41,4 +41,22 @@ std::wstring Win32SystemInfo::programPath() {
     }
 }
 
+std::wstring Win32SystemInfo::expandEnvironment(const std::wstring& text) {
+    // The length asked for counts the terminating zero; a variable changed
+    // between the two calls asks for more again.
+    std::wstring buffer(text.size() + 1, L'\0');
+    for (;;) {
+        const DWORD needed = ExpandEnvironmentStringsW(text.c_str(), buffer.data(),
+                                                       static_cast<DWORD>(buffer.size()));
+        if (needed == 0) {
+            throw Error(L"The system could not expand \"" + text + L"\"");
+        }
+        if (needed <= buffer.size()) {
+            buffer.resize(needed - 1);
+            return buffer;
+        }
+        buffer.resize(needed);
+    }
+}
+
 }  // namespace platform

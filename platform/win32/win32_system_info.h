@@ -9,6 +9,7 @@ public:
     OsVersion osVersion() override;
     std::wstring systemDirectory() override;
     std::wstring programPath() override;
+    std::wstring expandEnvironment(const std::wstring& text) override;
 };
 
 }  // namespace platform

@@ -24,14 +24,15 @@ constexpr int kRowTextIndent = 4;
 constexpr int kRowIconMargin = 2;
 constexpr int kRowExtraHeight = 4;
 
-// Schemes may be stored as expandable strings too; anything else reads as empty.
-std::wstring readSchemeText(platform::RegistryKey& key, const std::wstring& name) {
-    const auto value = key.readValue(name);
-    if (!value ||
-        (value->type != platform::kRegString && value->type != platform::kRegExpandString)) {
-        return {};
-    }
-    return value->text();
+const std::wstring kUnsavedPointersText =
+    L"The pointers you chose are kept only in a pointer scheme.\nSave them as a scheme, "
+    L"then click Apply.";
+const std::wstring kUnsavedPointersCaption = L"Pointers";
+const std::wstring kLongSchemeNameText =
+    L"A scheme name can be at most " + std::to_wstring(kLongestSchemeName) + L" characters long.";
+
+bool isExpandable(const std::optional<platform::RegistryValue>& value) {
+    return value && value->type == platform::kRegExpandString;
 }
 
 }  // namespace
@@ -92,22 +93,30 @@ void TfrmTarvex::releaseCursors() {
 
 // ---- Reading and showing a scheme ----
 
+// The fields keep the text as stored, so that a save writes back what it did
+// not change; only the cursors are loaded from the expanded paths.
 int TfrmTarvex::readScheme(const std::wstring& name) {
-    std::wstring value;
+    std::optional<platform::RegistryValue> value;
     if (auto key = services_.registry.open(kSchemeRoot, kSchemesKey)) {
-        value = readSchemeText(*key, name);
+        value = key->readStringValue(name);
         key->close();
     }
-    const auto fields = splitSchemeValue(value);
+    schemeFilesExpandable_ = isExpandable(value);
+    const auto fields = splitSchemeValue(value ? value->text() : std::wstring());
     const int listed = static_cast<int>(fields.size());
     for (int slot = 0; slot < kCursorSlots; ++slot) {
         auto& file = cursorFiles[static_cast<size_t>(slot)];
         file = slot < listed ? fields[static_cast<size_t>(slot)] : std::wstring();
         // A slot beyond the roles has no default: with no file it shows nothing.
-        putCursor(slot, platform::trim(file).empty() ? copyOfDefaultCursor(slot)
-                                                     : services_.cursors.loadFromFile(file));
+        putCursor(slot, platform::trim(file).empty()
+                            ? copyOfDefaultCursor(slot)
+                            : services_.cursors.loadFromFile(cursorFilePath(file)));
     }
     return listed;
+}
+
+std::wstring TfrmTarvex::cursorFilePath(const std::wstring& field) {
+    return schemeFilesExpandable_ ? services_.system.expandEnvironment(field) : field;
 }
 
 void TfrmTarvex::refreshSchemeView() {
@@ -309,35 +318,60 @@ void TfrmTarvex::btnSavePointerSchemeClick(ui::Control&) {
                         L"Error");
         return;
     }
-    saveScheme(name);
+    // The setup's record holds the name's length in three digits.
+    if (name.size() > kLongestSchemeName) {
+        showStopMessage(services_.messageBoxes, kLongSchemeNameText, L"Error");
+        return;
+    }
+    // The scheme just saved becomes the setup's once applied, so that Apply and
+    // the changes question cover it.
+    if (saveScheme(name)) {
+        schemeChanged = true;
+        updateApplyButton();
+    }
     btnBackClick(*btnBack);
     refreshSchemeView();
 }
 
 // The scheme is written before anything else changes, so that a refused write
-// leaves the window as it was.
-void TfrmTarvex::saveScheme(const std::wstring& name) {
+// leaves the window as it was. A new user's profile may have no scheme key yet:
+// it is created, as the system's own mouse settings do. A scheme read from an
+// expandable string, or saved over one, stays one.
+bool TfrmTarvex::saveScheme(const std::wstring& name) {
     if (platform::trim(name).empty()) {
-        return;
+        return false;
     }
     BusyCursor busy(application());
-    auto key = services_.registry.open(kSchemeRoot, kSchemesKey);
-    if (!key) {
-        throw platform::RegistryError(L"Cannot save the pointer scheme \"" + name +
-                                      L"\": the key HKEY_CURRENT_USER\\" + kSchemesKey +
-                                      L" does not exist");
-    }
-    key->writeString(name, joinSchemeValue({cursorFiles.begin(), cursorFiles.end()}));
+    auto key = services_.registry.create(kSchemeRoot, kSchemesKey);
+    // A value of another type is reported rather than written over unread.
+    const bool replacesExpandable = isExpandable(key->readStringValue(name));
+    const bool expandable = schemeFilesExpandable_ || replacesExpandable;
+    key->writeValue(name, platform::RegistryValue::ofString(
+                              joinSchemeValue({cursorFiles.begin(), cursorFiles.end()}),
+                              expandable ? platform::kRegExpandString : platform::kRegString));
     key->close();
     currentSetup.schemeName = name;
     currentSetup.schemeNameLength = static_cast<int>(name.size());
     currentSchemeName = name;
     forgetSchemeView();
+    return true;
 }
 
-void TfrmTarvex::commitPointerScheme() {
+bool TfrmTarvex::pointersChosen() const {
+    return std::any_of(cursorFiles.begin(), cursorFiles.begin() + kPointerRoles,
+                       [](const std::wstring& file) { return !file.empty(); });
+}
+
+bool TfrmTarvex::commitPointerScheme() {
     if (!schemeChanged) {
-        return;
+        return true;
+    }
+    // Cursors chosen with no scheme selected have nowhere to be stored: rather
+    // than drop them, Apply waits until the user saves them as a scheme.
+    if (cmbScheme->itemIndex() < 0 && pointersChosen()) {
+        showStopMessage(services_.messageBoxes, kUnsavedPointersText, kUnsavedPointersCaption);
+        btnSaveSchemeClick(*btnSaveScheme);
+        return false;
     }
     const auto name = platform::trim(cmbScheme->text());
     if (cmbScheme->itemIndex() >= 0) {
@@ -357,6 +391,7 @@ void TfrmTarvex::commitPointerScheme() {
         }
     }
     schemeChanged = false;
+    return true;
 }
 
 }  // namespace setup

@@ -15,6 +15,8 @@ namespace setup {
 inline constexpr int kSchemeRoles = 14;
 // Fields read from a scheme value; only the first kSchemeRoles are written back.
 inline constexpr int kMaxSchemeFields = 20;
+// A setup's record stores the length of its scheme's name in three digits.
+inline constexpr size_t kLongestSchemeName = 999;
 
 struct PointerRole {
     const wchar_t* name;        // as the Pointers tab lists it

@@ -24,7 +24,9 @@ void TfrmTarvex::writeLoadedSetup(ActionTable& actions, const PropertyInfo& setu
 
 void TfrmTarvex::btnApplyClick(ui::Control&) {
     BusyCursor busy(application());
-    commitPointerScheme();
+    if (!commitPointerScheme()) {
+        return;
+    }
     // On the property page the scheme shown is the setup's, the unnamed one
     // included. Leaving the page backwards empties it; changes applied after
     // that keep the scheme the setup has.

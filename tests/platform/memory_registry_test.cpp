@@ -7,11 +7,19 @@
 
 namespace platform {
 namespace contract {
+template <>
+void setReadable(MemoryRegistry& registry, RegistryRoot root, const std::wstring& path,
+                 bool readable) {
+    // Each test has a registry of its own: nothing to undo.
+    if (!readable) {
+        registry.makeUnreadable(root, path);
+    }
+}
+
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, RegistryContract, MemoryRegistry);
 }  // namespace contract
 
 namespace {
-
 
 const std::wstring kProperties = L"SOFTWARE\\Orvane\\Properties";
 
@@ -58,9 +66,19 @@ TEST_F(MemoryRegistryFaults, ReadOnlyKeysRefuseWritesBelowThem) {
     auto key = registry_.open(RegistryRoot::LocalMachine, kProperties);
     EXPECT_EQ(key->readString(L"P001"), L"old");
     EXPECT_THROW(key->writeString(L"P001", L"new"), RegistryError);
-    EXPECT_NO_THROW(registry_.create(RegistryRoot::LocalMachine, L"SOFTWARE\\Orvanex")
-                        ->writeString(L"v", L"1"))
+    EXPECT_NO_THROW(
+        registry_.create(RegistryRoot::LocalMachine, L"SOFTWARE\\Orvanex")->writeString(L"v", L"1"))
         << "a sibling whose name merely starts the same is not read-only";
+}
+
+TEST_F(MemoryRegistryFaults, UnreadableKeysCanNeitherBeOpenedNorCreatedBelow) {
+    registry_.makeUnreadable(RegistryRoot::LocalMachine, L"SOFTWARE\\Orvane");
+    EXPECT_THROW(registry_.open(RegistryRoot::LocalMachine, kProperties), RegistryError);
+    EXPECT_THROW(registry_.create(RegistryRoot::LocalMachine, L"SOFTWARE\\Orvane\\New"),
+                 RegistryError);
+    EXPECT_EQ(registry_.open(RegistryRoot::LocalMachine, L"SOFTWARE\\Orvane\\New"), nullptr)
+        << "a refused create leaves nothing behind";
+    EXPECT_NE(registry_.open(RegistryRoot::LocalMachine, L"SOFTWARE"), nullptr);
 }
 
 TEST_F(MemoryRegistryFaults, TheJournalShowsWritesBeforeTheClose) {
@@ -68,10 +86,10 @@ TEST_F(MemoryRegistryFaults, TheJournalShowsWritesBeforeTheClose) {
     auto key = registry_.open(RegistryRoot::LocalMachine, kProperties);
     key->writeString(L"P001", L"x");
     key->close();
-    EXPECT_EQ(registry_.journal(),
-              (std::vector<std::wstring>{
-                  L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane\\Properties\\P001",
-                  L"close HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane\\Properties"}));
+    EXPECT_EQ(
+        registry_.journal(),
+        (std::vector<std::wstring>{L"write HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane\\Properties\\P001",
+                                   L"close HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane\\Properties"}));
 }
 
 TEST_F(MemoryRegistryFaults, ValueLookupForTestsSaysWhatIsMissing) {

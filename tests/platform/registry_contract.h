@@ -20,6 +20,12 @@ namespace platform::contract {
 
 inline const std::wstring kTestKey = L"SOFTWARE\\TarvexContractTest";
 
+// How each implementation's test makes a key one the user may not read, and
+// readable again; defined beside each instantiation.
+template <typename RegistryType>
+void setReadable(RegistryType& registry, RegistryRoot root, const std::wstring& path,
+                 bool readable);
+
 template <typename RegistryType>
 class RegistryContract : public ::testing::Test {
 protected:
@@ -125,7 +131,27 @@ TYPED_TEST_P(RegistryContract, ReadingANonStringAsTextIsAnError) {
     number.data = {1, 0, 0, 0};
     key->writeValue(L"Number", number);
     EXPECT_THROW(key->readString(L"Number"), RegistryError);
+    EXPECT_THROW(key->readStringValue(L"Number"), RegistryError);
     EXPECT_EQ(key->readValue(L"Number"), number);
+}
+
+TYPED_TEST_P(RegistryContract, ExpandableStringsKeepTheirTypeAndReferences) {
+    auto key = this->freshKey();
+    const auto expandable =
+        RegistryValue::ofString(L"%SystemRoot%\\Cursors\\arrow.cur,,", kRegExpandString);
+    key->writeValue(L"Scheme", expandable);
+    EXPECT_EQ(key->readValue(L"Scheme"), expandable);
+    EXPECT_EQ(key->readString(L"Scheme"), L"%SystemRoot%\\Cursors\\arrow.cur,,")
+        << "read as written, never expanded";
+    EXPECT_EQ(key->readStringValue(L"Scheme"), expandable);
+    EXPECT_EQ(key->readStringValue(L"Missing"), std::nullopt);
+}
+
+TYPED_TEST_P(RegistryContract, AKeyThatMayNotBeReadIsAnErrorNotMissing) {
+    this->freshKey()->writeString(L"Orvane Directory", L"C:\\Orvane");
+    setReadable(this->registry_, RegistryRoot::CurrentUser, kTestKey, false);
+    EXPECT_THROW(this->registry_.open(RegistryRoot::CurrentUser, kTestKey), RegistryError);
+    setReadable(this->registry_, RegistryRoot::CurrentUser, kTestKey, true);
 }
 
 TYPED_TEST_P(RegistryContract, AClosedKeyRefusesFurtherUse) {
@@ -180,7 +206,9 @@ REGISTER_TYPED_TEST_SUITE_P(RegistryContract, OpeningAMissingKeyGivesNothing,
                             MissingAndEmptyValuesDiffer, DeleteValueTellsWhetherThereWasOne,
                             ListsValueAndSubkeyNames, UnicodeTextKeepsItsUtf16Length,
                             LongValuesSurvive, ReadingANonStringAsTextIsAnError,
-                            AClosedKeyRefusesFurtherUse, DeleteKeyRemovesTheWholeTree,
-                            WritesToADeletedKeyFail, TheFixtureLoadsAndExportsBackTheSame);
+                            ExpandableStringsKeepTheirTypeAndReferences,
+                            AKeyThatMayNotBeReadIsAnErrorNotMissing, AClosedKeyRefusesFurtherUse,
+                            DeleteKeyRemovesTheWholeTree, WritesToADeletedKeyFail,
+                            TheFixtureLoadsAndExportsBackTheSame);
 
 }  // namespace platform::contract

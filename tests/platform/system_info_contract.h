@@ -39,8 +39,22 @@ TYPED_TEST_P(SystemInfoContract, TheVersionIsThatOfAWindowsFamily) {
     EXPECT_GE(version.majorVersion, 4u);
 }
 
+TYPED_TEST_P(SystemInfoContract, EnvironmentReferencesExpandAndUnknownOnesStay) {
+    auto& info = this->world_.info();
+    const auto root = info.expandEnvironment(L"%systemroot%");
+    EXPECT_EQ(root.find(L'%'), std::wstring::npos) << "names ignore case: " << toUtf8(root);
+    EXPECT_EQ(toLower(info.systemDirectory()).rfind(toLower(root) + L"\\", 0), 0u)
+        << "the system directory lies in the system root: " << toUtf8(root);
+    EXPECT_EQ(info.expandEnvironment(L"%SystemRoot%\\Cursors\\arrow.cur,50%"),
+              root + L"\\Cursors\\arrow.cur,50%");
+    EXPECT_EQ(info.expandEnvironment(L"%TarvexNoSuchVariable%\\a.cur"),
+              L"%TarvexNoSuchVariable%\\a.cur");
+    EXPECT_EQ(info.expandEnvironment(L""), L"");
+}
+
 REGISTER_TYPED_TEST_SUITE_P(SystemInfoContract, TheSystemDirectoryExistsAndEndsWithoutABackslash,
                             TheProgramPathNamesTheRunningProgramsFile,
-                            TheVersionIsThatOfAWindowsFamily);
+                            TheVersionIsThatOfAWindowsFamily,
+                            EnvironmentReferencesExpandAndUnknownOnesStay);
 
 }  // namespace platform::contract

@@ -15,7 +15,7 @@ TEST(DeviceList, MiceFoundEntriesAreCodeThenPort) {
     EXPECT_EQ(devices[0].deviceType, 0);
 }
 
-TEST(DeviceList, LeftOverCharactersAreIgnoredAndAtMost25Taken) {
+TEST(DeviceList, LeftOverCharactersAreIgnoredAndAtMost25DevicesTaken) {
     EXPECT_EQ(parseMiceFound(L"00a0023").size(), 1u);
     EXPECT_EQ(parseMiceFound(L"00a00").size(), 0u);
     std::wstring many;
@@ -23,7 +23,8 @@ TEST(DeviceList, LeftOverCharactersAreIgnoredAndAtMost25Taken) {
         many += L"00a002";
     }
     EXPECT_EQ(parseMiceFound(many).size(), 25u);
-    EXPECT_EQ(parseUserDefined(many + many).size(), 25u);
+    EXPECT_EQ(parseUserDefined(many + many + L"00a0").size(), 40u)
+        << "every whole type entry is kept, however many devices there are";
 }
 
 TEST(DeviceList, MalformedDigitsTakeTheirDefaults) {
@@ -44,6 +45,11 @@ TEST(DeviceList, UserDefinedTypesMatchExactlyAndLaterEntriesWin) {
     applyUserDefinedTypes(devices, parseUserDefined(L"014301001015301001"));
     EXPECT_EQ(devices[0].deviceType, 0x015);
     EXPECT_EQ(devices[1].deviceType, 0x00B) << "no exact match: keeps its previous type";
+
+    auto samePortless = parseMiceFound(L"00a00200a003");
+    applyUserDefinedTypes(samePortless, parseUserDefined(L"00b00a00200c00a003"));
+    EXPECT_EQ(samePortless[0].deviceType, 0x00B) << "one code on two ports: each its own type";
+    EXPECT_EQ(samePortless[1].deviceType, 0x00C);
 }
 
 TEST(DeviceList, ButtonCountFollowsTheTypeCode) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "platform/errors.h"
@@ -86,8 +87,9 @@ private:
         devices_ = setup::parseMiceFound(found);
         const auto entries = setup::parseUserDefined(typed);
         setup::applyUserDefinedTypes(devices_, entries);
-        checkEntries(L"MiceFound", found, setup::kMiceFoundEntryLength, L"xd");
-        checkEntries(L"UserDefined", typed, setup::kUserDefinedEntryLength, L"xxd");
+        checkEntries(L"MiceFound", found, setup::kMiceFoundEntryLength, L"xd",
+                     static_cast<size_t>(setup::kMostDevices));
+        checkEntries(L"UserDefined", typed, setup::kUserDefinedEntryLength, L"xxd", std::nullopt);
 
         line(L"Devices found (MiceFound \"" + found + L"\")");
         for (const auto& device : devices_) {
@@ -115,17 +117,18 @@ private:
         line(L"");
     }
 
-    // Entries of fixed length made of three-character fields, 'x' hex and 'd' decimal.
+    // Entries of fixed length made of three-character fields, 'x' hex and 'd'
+    // decimal; the program reads at most mostRead of them when there is a limit.
     void checkEntries(const std::wstring& name, const std::wstring& text, int entryLength,
-                      const std::wstring& fieldKinds) {
+                      const std::wstring& fieldKinds, std::optional<size_t> mostRead) {
         const size_t count = text.size() / static_cast<size_t>(entryLength);
         if (text.size() % static_cast<size_t>(entryLength) != 0) {
             addProblem(name + L": " + std::to_wstring(text.size() % entryLength) +
                        L" character(s) left over after the last whole entry are ignored");
         }
-        if (count > static_cast<size_t>(setup::kMostDevices)) {
+        if (mostRead && count > *mostRead) {
             addProblem(name + L": " + std::to_wstring(count) + L" entries; only the first " +
-                       std::to_wstring(setup::kMostDevices) + L" are read");
+                       std::to_wstring(*mostRead) + L" are read");
         }
         for (size_t entry = 0; entry < count; ++entry) {
             for (size_t f = 0; f < fieldKinds.size(); ++f) {

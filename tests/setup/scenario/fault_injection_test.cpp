@@ -662,10 +662,11 @@ std::vector<Operation> writingOperations() {
          {},
          [](ProgramRun& run) { click(*run.w().NoIconInTray); },
          [](ProgramRun& run) {
-             // The box shows the choice either way: to store it the user clears
-             // it and ticks it again.
-             click(*run.w().NoIconInTray);
-             click(*run.w().NoIconInTray);
+             // After a refused write the box shows the stored choice again: the
+             // user ticks it once more.
+             if (!run.w().NoIconInTray->checked()) {
+                 click(*run.w().NoIconInTray);
+             }
          },
          std::nullopt,
          1},

@@ -112,8 +112,33 @@ TEST_F(FinishPages, ARefusedWriteIsShownAndTheDriverIsNotTold) {
     ASSERT_EQ(messageBoxes.shown().size(), 1u);
     EXPECT_EQ(messageBoxes.shown()[0].icon, platform::MessageIcon::Error);
     EXPECT_EQ(trayValue(), L"true");
+    EXPECT_FALSE(w().NoIconInTray->checked()) << "the box shows the stored choice again";
+    EXPECT_EQ(messageBoxes.shown().size(), 1u) << "putting it back stores nothing";
     EXPECT_TRUE(driverNotifications().empty());
     EXPECT_EQ(backend.cursorsShown().back(), platform::CursorKind::Arrow);
+}
+
+TEST_F(FinishPages, AnUnreadableTrayOptionCountsAsMissing) {
+    loadRegistry("scenario_one_device.reg");
+    platform::RegistryValue number;
+    number.type = platform::kRegDword;
+    number.data = {0, 0, 0, 0};
+    registry.open(kDriverRoot, kOrvaneKey)->writeValue(kShowIconInTrayValue, number);
+    installDriverFiles(L"C:\\Orvane");
+    start();
+    walkToProperties(0, kStandardTwoButtonRow);
+    next();
+    next();
+    ASSERT_EQ(w().wizardStep, TfrmTarvex::kFinishStep);
+    EXPECT_FALSE(w().NoIconInTray->checked()) << "a value that is no text";
+
+    ui::user::click(*w().Button1);
+    registry.makeUnreadable(kDriverRoot, kOrvaneKey);
+    back();
+    ASSERT_EQ(w().wizardStep, TfrmTarvex::kFinishStep);
+    EXPECT_FALSE(w().NoIconInTray->checked()) << "a key that may not be read";
+    EXPECT_TRUE(messageBoxes.shown().empty());
+    EXPECT_TRUE(driverNotifications().empty()) << "nothing stored, nothing announced";
 }
 
 // ---- The closing animation ----

@@ -106,8 +106,8 @@ protected:
         EXPECT_EQ(cursors.liveCount(), cursorsHeld());
         EXPECT_TRUE(cursors.faults().empty()) << platform::toUtf8(cursors.faults().front());
     }
-    std::wstring recordedScheme() {
-        return parsePropertyRecord(property(L"P001")->substr(6)).schemeName;
+    std::wstring recordedScheme(const std::wstring& record = L"P001") {
+        return parsePropertyRecord(property(record)->substr(6)).schemeName;
     }
 };
 
@@ -361,6 +361,87 @@ TEST_F(PointerSchemes, SavingASeventeenFieldSchemeWritesFourteen) {
     EXPECT_EQ(scheme(L"Copy of Seventeen"), kArrow + L",,,,,,,,,,,,," + kCross);
 }
 
+// The system keeps schemes as expandable strings too: cursors load from the
+// expanded paths, and a save writes back the references it did not change.
+TEST_F(PointerSchemes, ExpandableSchemesLoadExpandedAndSaveAsStored) {
+    const std::wstring arrow = L"%SystemRoot%\\Cursors\\arrow.cur";
+    const std::wstring busy = L"%SYSTEMROOT%\\Cursors\\busy.ani";
+    files.addFile(L"C:\\WINDOWS\\Cursors\\arrow.cur", sourceFileBytes("standins/cursors/P3.cur"));
+    files.addFile(L"C:\\WINDOWS\\Cursors\\busy.ani",
+                  sourceFileBytes("standins/cursors/Spinner.ani"));
+    loadRegistry("pointer_schemes.reg");
+    auto key = registry.open(kSchemeRoot, kSchemesKey);
+    key->writeValue(L"System", platform::RegistryValue::ofString(arrow + L",," + busy,
+                                                                 platform::kRegExpandString));
+    platform::RegistryValue number;
+    number.type = platform::kRegDword;
+    number.data = {1, 0, 0, 0};
+    key->writeValue(L"Number", number);
+    openPointers();
+
+    chooseScheme(L"System");
+    EXPECT_EQ(shownFile(0), L"C:\\WINDOWS\\Cursors\\arrow.cur");
+    EXPECT_EQ(shownFile(2), L"C:\\WINDOWS\\Cursors\\busy.ani");
+    chooseFile(3, L"Pen.cur");
+    saveAs(L"System");
+    const auto saved = registry.open(kSchemeRoot, kSchemesKey)->readValue(L"System");
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->type, platform::kRegExpandString);
+    EXPECT_EQ(saved->text(), arrow + L",," + busy + L"," + kPen + L",,,,,,,,,,");
+    saveAs(L"Copy");
+    EXPECT_EQ(registry.open(kSchemeRoot, kSchemesKey)->readValue(L"Copy")->type,
+              platform::kRegExpandString)
+        << "a copy of an expandable scheme keeps its references usable";
+
+    messageBoxes.answerNext(platform::MessageAnswer::Ok);
+    chooseScheme(L"Number");
+    messageBoxes.answerNext(platform::MessageAnswer::Ok);
+    saveAs(L"Number");
+    ASSERT_EQ(messageBoxes.shown().size(), 2u);
+    EXPECT_EQ(messageBoxes.shown()[0].text, L"Invalid data type for 'Number'");
+    EXPECT_EQ(messageBoxes.shown()[1].text, L"Invalid data type for 'Number'");
+    EXPECT_EQ(registry.open(kSchemeRoot, kSchemesKey)->readValue(L"Number"), number)
+        << "never written over unread";
+    expectNoCursorLostOrFreedTwice();
+}
+
+// Nowhere to keep cursors chosen while no scheme is selected: Apply, or Yes
+// to the changes question, asks for a scheme instead of dropping them.
+TEST_F(PointerSchemes, CursorsChosenWithoutASchemeAreSavedNotDropped) {
+    openPointers(kThreeButtonDevice, kThreeButtonRow);
+    ASSERT_EQ(w().cmbScheme->itemIndex(), -1);
+    chooseFile(4, L"Pen.cur");
+    messageBoxes.answerNext(platform::MessageAnswer::Yes);
+    messageBoxes.answerNext(platform::MessageAnswer::Ok);
+    next();
+    ASSERT_EQ(messageBoxes.shown().size(), 2u);
+    EXPECT_NE(messageBoxes.shown()[1].text.find(L"scheme"), std::wstring::npos);
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kSaveSchemeStep) << "the save page, not the next page";
+    EXPECT_TRUE(w().btnApply->enabled());
+    EXPECT_EQ(recordedScheme(L"P002"), L"Not Stored") << "nothing applied yet";
+    EXPECT_EQ(w().cursorFiles[4], kPen);
+
+    w().editPointerSchemeSave->setText(L"Mine");
+    ui::user::click(*w().btnSavePointerScheme);
+    ui::user::click(*w().btnApply);
+    EXPECT_EQ(scheme(L"Mine"), L",,,," + kPen + L",,,,,,,,,");
+    EXPECT_EQ(recordedScheme(L"P002"), L"Mine");
+    EXPECT_FALSE(w().btnApply->enabled());
+    EXPECT_EQ(messageBoxes.shown().size(), 2u);
+}
+
+TEST_F(PointerSchemes, SaveAsMakesTheSavedSchemeTheSetupsOnceApplied) {
+    openPointers();
+    ASSERT_FALSE(w().btnApply->enabled());
+    saveAs(L"Mine");
+    EXPECT_TRUE(w().btnApply->enabled()) << "saving counts as an edit of the setup's scheme";
+    messageBoxes.answerNext(platform::MessageAnswer::Yes);
+    next();
+    EXPECT_EQ(boxTexts().size(), 1u) << "the changes question covers it";
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kCustomizeStep);
+    EXPECT_EQ(recordedScheme(), L"Mine");
+}
+
 TEST_F(PointerSchemes, ASchemeNeedsAName) {
     openPointers();
     messageBoxes.answerNext(platform::MessageAnswer::Ok);
@@ -371,29 +452,48 @@ TEST_F(PointerSchemes, ASchemeNeedsAName) {
     EXPECT_TRUE(messageBoxes.shown()[0].systemModal);
     EXPECT_EQ(w().wizardStep, TfrmTarvex::kSaveSchemeStep);
 
+    // The setup's record stores the name's length in three digits.
     const auto before = registry.writeCount();
+    messageBoxes.answerNext(platform::MessageAnswer::Ok);
+    w().editPointerSchemeSave->setText(std::wstring(1000, L'x'));
+    ui::user::click(*w().btnSavePointerScheme);
+    ASSERT_EQ(messageBoxes.shown().size(), 2u);
+    EXPECT_EQ(messageBoxes.shown()[1].text, L"A scheme name can be at most 999 characters long.");
+    EXPECT_EQ(registry.writeCount(), before) << "refused before anything is written";
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kSaveSchemeStep);
+    EXPECT_FALSE(w().btnApply->enabled());
+
     w().editPointerSchemeSave->setText(L"   ");
     ui::user::click(*w().btnSavePointerScheme);
     EXPECT_EQ(registry.writeCount(), before) << "blanks save nothing";
     EXPECT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+    EXPECT_FALSE(w().btnApply->enabled()) << "nothing saved, nothing to apply";
+
+    saveAs(std::wstring(999, L'x'));
+    EXPECT_TRUE(scheme(std::wstring(999, L'x')).has_value()) << "the longest name that fits";
+    ui::user::click(*w().btnApply);
+    EXPECT_EQ(recordedScheme(), std::wstring(999, L'x'));
 }
 
-TEST_F(PointerSchemes, SavingWithoutTheSchemeKeyReportsAndStaysUsable) {
+// A new user's profile has no scheme key yet: saving creates it. A refused
+// write is reported and leaves the page usable.
+TEST_F(PointerSchemes, SavingCreatesAMissingSchemeKeyAndARefusalStaysUsable) {
     openPointers();
     registry.deleteKey(kSchemeRoot, kSchemesKey);
-    messageBoxes.answerNext(platform::MessageAnswer::Ok);
     saveAs(L"Mine");
+    EXPECT_TRUE(messageBoxes.shown().empty());
+    EXPECT_EQ(scheme(L"Mine"), kArrow + L",," + kBusy + L",,,,,,,,,,,");
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+
+    registry.makeReadOnly(kSchemeRoot, kSchemesKey);
+    messageBoxes.answerNext(platform::MessageAnswer::Ok);
+    saveAs(L"Other");
     ASSERT_EQ(messageBoxes.shown().size(), 1u);
     EXPECT_EQ(messageBoxes.shown()[0].icon, platform::MessageIcon::Error)
         << "the standard error box";
-    EXPECT_NE(messageBoxes.shown()[0].text.find(L"Mine"), std::wstring::npos);
     EXPECT_EQ(w().wizardStep, TfrmTarvex::kSaveSchemeStep);
-    EXPECT_EQ(w().currentSchemeName, L"Three Fields");
-
-    registry.create(kSchemeRoot, kSchemesKey);
-    ui::user::click(*w().btnSavePointerScheme);
-    EXPECT_EQ(scheme(L"Mine"), kArrow + L",," + kBusy + L",,,,,,,,,,,");
-    EXPECT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+    EXPECT_EQ(w().currentSchemeName, L"Mine");
+    EXPECT_EQ(scheme(L"Other"), std::nullopt);
 }
 
 TEST_F(PointerSchemes, ApplyRewritesTheChosenSchemeWithFourteenFiles) {

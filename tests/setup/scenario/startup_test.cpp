@@ -46,6 +46,32 @@ TEST_F(Startup, AMissingDriverKeyIsReportedAndTheProgramEnds) {
     EXPECT_EQ(messageBoxes.shown().size(), 1u);
 }
 
+// The key is there, but the program cannot read it or its install directory.
+class UnreadableDriverKey : public Startup, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(UnreadableDriverKey, GivesTheMissingKeyMessageAndTheProgramEnds) {
+    loadRegistry("scenario_one_device.reg");
+    installDriverFiles(L"C:\\Orvane");
+    if (GetParam()) {
+        registry.makeUnreadable(kDriverRoot, kOrvaneKey);
+    } else {
+        platform::RegistryValue number;
+        number.type = platform::kRegDword;
+        number.data = {1, 0, 0, 0};
+        registry.open(kDriverRoot, kOrvaneKey)->writeValue(L"Orvane Directory", number);
+    }
+    messageBoxes.answerNext(MessageAnswer::Ok);
+    start();
+    expectStartupMessage(0, L"Error reading registry\n  Reinstall The Orvane Mouse Driver",
+                         L"Error in Registry");
+    EXPECT_EQ(messageBoxes.shown().size(), 1u) << "no raw error box besides";
+    EXPECT_TRUE(application.terminated());
+}
+
+INSTANTIATE_TEST_SUITE_P(Startup, UnreadableDriverKey, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "AccessDenied" : "DirectoryNotText");
+});
+
 TEST_F(Startup, TheDefaultCursorsAreStillLookedForAfterARegistryFailure) {
     installDriverFiles(L"C:\\Orvane");
     messageBoxes.answerNext(MessageAnswer::Ok);

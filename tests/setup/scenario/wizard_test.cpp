@@ -2,6 +2,7 @@
 // the live update, Apply, revert, Cancel and closing.
 #include <gtest/gtest.h>
 
+#include "platform/text.h"
 #include "setup/store/application_store.h"
 #include "setup/store/property_record.h"
 #include "setup/store/registry_layout.h"
@@ -192,6 +193,54 @@ TEST_F(Wizard, ChoosingATypeRewritesUserDefinedKeepingUnpluggedDevices) {
     back();
     EXPECT_EQ(w().lstDevicesFound->item(1), L"Orvane Right Hand Mouse on the PS/2 Port")
         << "the new type names the device the next time the list is built";
+}
+
+// Twenty-five attached devices of one code, each typed, and one device typed
+// long ago and not attached now: two type choices in a row keep it.
+TEST_F(Wizard, RewritingUserDefinedKeepsEveryEntryWhateverTheCount) {
+    startWith("scenario_one_device.reg");
+    std::wstring found;
+    std::wstring typed;
+    for (int port = 1; port <= kMostDevices; ++port) {
+        found += L"00a" + platform::zeroPadded(port, 3);
+        typed += L"00b00a" + platform::zeroPadded(port, 3);
+    }
+    const std::wstring unattached = L"015123007";
+    auto key = registry.open(kDriverRoot, kMiceFoundKey);
+    key->writeString(kMiceFoundValue, found);
+    key->writeString(kUserDefinedValue, typed + unattached);
+    walkToProperties(0, kRightHandRow);
+    back();
+    back();
+    ui::user::select(*w().lstDevicesFound, 1);
+    next();
+    ui::user::select(*w().ListBox1, kRightHandRow);
+    next();
+    ASSERT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+    const auto stored = registry.value(kDriverRoot, kMiceFoundKey, kUserDefinedValue).value();
+    EXPECT_EQ(stored.substr(0, 18), L"01400a00101400a002") << "both choices stored";
+    EXPECT_EQ(stored.substr(18, 9), L"00b00a003") << "the same code on another port keeps its type";
+    EXPECT_EQ(stored.size(), typed.size() + unattached.size());
+    EXPECT_EQ(stored.substr(stored.size() - unattached.size()), unattached)
+        << "the device not attached keeps its type";
+}
+
+// A value the program cannot read may hold types it would lose: the choice is
+// reported, holds for this run, and the value is left as it was.
+TEST_F(Wizard, AnUnreadableUserDefinedIsReportedAndNeverOverwritten) {
+    startWith("scenario_one_device.reg");
+    platform::RegistryValue binary;
+    binary.type = platform::kRegBinary;
+    binary.data = {0x30, 0x31, 0x35};
+    registry.open(kDriverRoot, kMiceFoundKey)->writeValue(kUserDefinedValue, binary);
+    messageBoxes.answerNext(MessageAnswer::Ok);
+    walkToProperties(0, kRightHandRow);
+    ASSERT_EQ(messageBoxes.shown().size(), 1u);
+    EXPECT_EQ(messageBoxes.shown()[0].icon, platform::MessageIcon::Error) << "the standard box";
+    EXPECT_NE(messageBoxes.shown()[0].text.find(kUserDefinedValue), std::wstring::npos);
+    EXPECT_EQ(registry.open(kDriverRoot, kMiceFoundKey)->readValue(kUserDefinedValue), binary);
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+    EXPECT_EQ(w().chosenDevice.deviceType, 0x014) << "the choice holds for this run";
 }
 
 TEST_F(Wizard, EveryBackReturnsWhereItCameFrom) {
