@@ -102,10 +102,21 @@ public:
     void setStyle(ListStyle style) override;
     // The selected item's text; empty when none is selected.
     std::wstring text() const;
-    // A user's choice (natively CBN_SELCHANGE): selects the item and fires onChange.
+    // A choice the user settled on (a click on an item, or natively a selection
+    // change not made by keys): selects the item, fires onChange, then onSelect.
     void select(int index);
+    // The selection moved by browsing with the keys, open or closed: selects the
+    // item and fires onChange only.
+    void browse(int index);
+    // The item browsed to became the choice (the list closed on it, or Enter):
+    // onSelect, when an item is selected.
+    void confirm();
+    // Enter confirms the item shown.
+    bool keyPressed(wchar_t key) override;
 
     Event onChange;
+    // The user settled on a choice; browsing passes items without it.
+    Event onSelect;
 
 protected:
     // What a user's choice runs after the item is selected.

@@ -262,10 +262,15 @@ protected:
 
 private:
     int nativeIndex() const;
-    // Reports the item shown as the user's choice when the model has another.
+    bool dropped() const;
+    // Reports the item shown as browsed to when the model has another.
     void followNativeChoice();
 
     ComboBox& combo_;
+    // The key or character the standard control is handling (0 when none), and
+    // whether the list was open when it came.
+    WPARAM keyInProgress_ = 0;
+    bool openAtKey_ = false;
 };
 
 }  // namespace ui::win32
