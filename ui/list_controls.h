@@ -84,12 +84,19 @@ public:
     ListBox(Control& parent, std::wstring name);
 
     int rowHeight(int index) override;
+    // Whether rows wider than the list scroll sideways. Set before the form is
+    // first shown: the native control cannot change it.
+    bool horizontalScroll() const { return horizontalScroll_; }
+    void setHorizontalScroll(bool scroll) { horizontalScroll_ = scroll; }
     // A user's choice of a row (natively LBN_SELCHANGE): selects it and fires
     // onClick, even when the row was selected already.
     virtual void select(int index);
 
     // Asked for each row of a variable-height list, starting from the item height.
     MeasureItemEvent onMeasureItem;
+
+private:
+    bool horizontalScroll_ = false;
 };
 
 // A drop-down list that cannot be typed into. Native: COMBOBOX (CBS_DROPDOWNLIST;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "ui/application.h"
 #include "ui/input.h"
 #include "ui/win32/peers.h"
@@ -58,8 +60,23 @@ void fill(HWND window, const ListControl& list, UINT reset, UINT add, UINT selec
 WindowKind ListBoxPeer::kind() const {
     const DWORD style =
         LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP |
+        (list_.horizontalScroll() ? WS_HSCROLL : 0) |
         ownerDrawStyle(list_.style(), LBS_OWNERDRAWFIXED, LBS_OWNERDRAWVARIABLE, LBS_HASSTRINGS);
     return {L"LISTBOX", style, WS_EX_CLIENTEDGE};
+}
+
+void ListBoxPeer::fitHorizontalExtent() {
+    // The list draws a row's text a little in from either side.
+    constexpr int kTextMargins = 4;
+    HDC dc = GetDC(window());
+    GdiCanvas canvas(dc, backend().fonts());
+    canvas.setFont(list_.font());
+    int widest = 0;
+    for (const auto& text : list_.items()) {
+        widest = std::max(widest, canvas.textWidth(text));
+    }
+    ReleaseDC(window(), dc);
+    write(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + kTextMargins));
 }
 
 void ListBoxPeer::mirror(Property property) {
@@ -67,6 +84,9 @@ void ListBoxPeer::mirror(Property property) {
         case Property::Items: {
             Writing guard(*this);
             fill(window(), list_, LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL);
+            if (list_.horizontalScroll()) {
+                fitHorizontalExtent();
+            }
             break;
         }
         case Property::ItemIndex:

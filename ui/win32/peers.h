@@ -242,6 +242,9 @@ protected:
     bool showsCaption() const override { return false; }
 
 private:
+    // Lets the rows scroll sideways as far as the widest one reaches.
+    void fitHorizontalExtent();
+
     ListBox& list_;
 };
 
