@@ -343,6 +343,7 @@ public:
     void btnReplaceActionClick(ui::Control& sender);
     void btnDeleteShortClick(ui::Control& sender);
     void cmbActionChange(ui::Control& sender);
+    void cmbActionSelect(ui::Control& sender);
     void cmbActionEnter(ui::Control& sender);
     void cmbActionDrawItem(ui::Control& control, int index, ui::Rect rect,
                            ui::OwnerDrawState state);

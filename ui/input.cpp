@@ -108,6 +108,14 @@ void comboItemChosen(ComboBox& combo, int index) {
     deliver(combo, [&] { combo.select(index); });
 }
 
+void comboItemBrowsed(ComboBox& combo, int index) {
+    deliver(combo, [&] { combo.browse(index); });
+}
+
+void comboChoiceConfirmed(ComboBox& combo) {
+    deliver(combo, [&] { combo.confirm(); });
+}
+
 void trackBarMoved(TrackBar& trackBar, int position) {
     deliver(trackBar, [&] { trackBar.setPosition(position); });
 }

@@ -45,7 +45,11 @@ int keyUp(Control& control, int key, ShiftState shift);
 bool accelerator(Form& form, wchar_t letter);
 
 void listRowSelected(ListBox& list, int index);
+// A choice settled on, an item browsed to with the keys, the item browsed to
+// made the choice (the list closed on it).
 void comboItemChosen(ComboBox& combo, int index);
+void comboItemBrowsed(ComboBox& combo, int index);
+void comboChoiceConfirmed(ComboBox& combo);
 void trackBarMoved(TrackBar& trackBar, int position);
 void radioItemChosen(RadioGroup& group, int index);
 void tabSelected(PageControl& pages, int index);

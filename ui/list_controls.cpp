@@ -151,8 +151,28 @@ std::wstring ComboBox::text() const {
 }
 
 void ComboBox::select(int index) {
+    browse(index);
+    confirm();
+}
+
+void ComboBox::browse(int index) {
     setItemIndex(index);
     changed();
+}
+
+void ComboBox::confirm() {
+    if (itemIndex() >= 0) {
+        fire(onSelect);
+    }
+}
+
+bool ComboBox::keyPressed(wchar_t key) {
+    constexpr wchar_t kEnterCharacter = 13;
+    if (key != kEnterCharacter) {
+        return false;
+    }
+    confirm();
+    return true;
 }
 
 void ComboBox::changed() {

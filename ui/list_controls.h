@@ -84,12 +84,19 @@ public:
     ListBox(Control& parent, std::wstring name);
 
     int rowHeight(int index) override;
+    // Whether rows wider than the list scroll sideways. Set before the form is
+    // first shown: the native control cannot change it.
+    bool horizontalScroll() const { return horizontalScroll_; }
+    void setHorizontalScroll(bool scroll) { horizontalScroll_ = scroll; }
     // A user's choice of a row (natively LBN_SELCHANGE): selects it and fires
     // onClick, even when the row was selected already.
     virtual void select(int index);
 
     // Asked for each row of a variable-height list, starting from the item height.
     MeasureItemEvent onMeasureItem;
+
+private:
+    bool horizontalScroll_ = false;
 };
 
 // A drop-down list that cannot be typed into. Native: COMBOBOX (CBS_DROPDOWNLIST;
@@ -102,10 +109,21 @@ public:
     void setStyle(ListStyle style) override;
     // The selected item's text; empty when none is selected.
     std::wstring text() const;
-    // A user's choice (natively CBN_SELCHANGE): selects the item and fires onChange.
+    // A choice the user settled on (a click on an item, or natively a selection
+    // change not made by keys): selects the item, fires onChange, then onSelect.
     void select(int index);
+    // The selection moved by browsing with the keys, open or closed: selects the
+    // item and fires onChange only.
+    void browse(int index);
+    // The item browsed to became the choice (the list closed on it, or Enter):
+    // onSelect, when an item is selected.
+    void confirm();
+    // Enter confirms the item shown.
+    bool keyPressed(wchar_t key) override;
 
     Event onChange;
+    // The user settled on a choice; browsing passes items without it.
+    Event onSelect;
 
 protected:
     // What a user's choice runs after the item is selected.

@@ -62,6 +62,10 @@ void Label::setWordWrap(bool wordWrap) {
     change(wordWrap_, wordWrap, Property::Appearance);
 }
 
+void Label::setEndEllipsis(bool endEllipsis) {
+    change(endEllipsis_, endEllipsis, Property::Appearance);
+}
+
 void Label::setTransparent(bool transparent) {
     change(transparent_, transparent, Property::Appearance);
 }

@@ -78,6 +78,10 @@ public:
     void setAlignment(Alignment alignment);
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool wordWrap);
+    // A caption wider than the label ends with an ellipsis inside it instead of
+    // being cut off (one line, no word wrap).
+    bool endEllipsis() const { return endEllipsis_; }
+    void setEndEllipsis(bool endEllipsis);
     // Shows what lies behind the label instead of the form colour.
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
@@ -85,6 +89,7 @@ public:
 private:
     Alignment alignment_ = Alignment::Left;
     bool wordWrap_ = false;
+    bool endEllipsis_ = false;
     bool transparent_ = false;
 };
 

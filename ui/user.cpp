@@ -120,6 +120,13 @@ void choose(ComboBox& combo, int item) {
     input::comboItemChosen(combo, item);
 }
 
+void browse(ComboBox& combo, int item) {
+    requireOperable(combo, "browsed");
+    requireIndex(combo, item, combo.itemCount());
+    focus(combo);
+    input::comboItemBrowsed(combo, item);
+}
+
 void choose(RadioGroup& group, int item) {
     requireOperable(group, "chosen from");
     requireIndex(group, item, static_cast<int>(group.items().size()));

@@ -37,7 +37,11 @@ void doubleClick(Control& control);
 // A click on a row: the row is selected and onClick fires.
 void select(ListBox& list, int row);
 void doubleClick(ListBox& list, int row);
+// A click on an item of the open list: onChange, then onSelect.
 void choose(ComboBox& combo, int item);
+// Arrow keys in the focused box, closed or open, until item is shown: onChange
+// only (Enter then confirms it).
+void browse(ComboBox& combo, int item);
 void choose(RadioGroup& group, int item);
 // Opens the drop-down list: every row is drawn (onDrawItem) in order, on the
 // canvas returned.

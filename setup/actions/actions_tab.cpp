@@ -45,6 +45,7 @@ void TfrmTarvex::bindActionHandlers() {
     btnDeleteShort->onClick = handler(&TfrmTarvex::btnDeleteShortClick);
 
     cmbAction->onChange = handler(&TfrmTarvex::cmbActionChange);
+    cmbAction->onSelect = handler(&TfrmTarvex::cmbActionSelect);
     cmbAction->onEnter = handler(&TfrmTarvex::cmbActionEnter);
     cmbAction->onDrawItem = handler(&TfrmTarvex::cmbActionDrawItem);
     btnAssignAction->onClick = handler(&TfrmTarvex::btnAssignActionClick);

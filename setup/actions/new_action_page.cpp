@@ -42,11 +42,18 @@ void TfrmTarvex::cmbActionChange(ui::Control&) {
         return;
     }
     lblCurrentDesc->setCaption(kOfferedActions[item].pageDescription);
-    if (item == kMacroItem) {
-        showPage(Page13, kKeystrokeStep);
-        btnNext->setEnabled(false);
-        btnBack->show();
+}
+
+// The keystroke page opens for "Custom Text..." only once it is the choice:
+// arrow keys passing over it in the box would otherwise leave the page, and
+// their next key would be recorded there.
+void TfrmTarvex::cmbActionSelect(ui::Control&) {
+    if (cmbAction->itemIndex() != kMacroItem) {
+        return;
     }
+    showPage(Page13, kKeystrokeStep);
+    btnNext->setEnabled(false);
+    btnBack->show();
 }
 
 void TfrmTarvex::cmbActionEnter(ui::Control&) {

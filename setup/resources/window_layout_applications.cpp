@@ -41,6 +41,8 @@ void TfrmTarvex::layOutApplicationPages() {
         {kMargin, listTop, kApplicationListWidth,
          kApplicationRows * ui::ListControl::kDefaultItemHeight + 2 * ui::ListControl::kFrameWidth},
         {});
+    // A program's name may be far wider than the list.
+    lstbSpecialApplications->setHorizontalScroll(true);
     const int buttonLeft = kMargin + kApplicationListWidth + kGap;
     btnPage10Browse = &addButton(*Page10, L"btnPage10Browse",
                                  {buttonLeft, listTop, kButtonWidth, kButtonHeight}, L"&Add New");

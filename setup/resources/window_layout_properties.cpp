@@ -59,6 +59,8 @@ void TfrmTarvex::layOutPropertyPage() {
     lblDeviceSelected1 =
         &addLabel(*Page7, L"lblDeviceSelected1", {kMargin, 6, fullWidth, kTextHeight}, L"", kBold);
     lblAppPage7 = &addLabel(*Page7, L"lblAppPage7", {kMargin, 22, fullWidth, kTextHeight}, L"");
+    // The application's name may be far wider than the window.
+    lblAppPage7->setEndEllipsis(true);
 
     const int buttonTop = Page7->height() - kMargin - kButtonHeight;
     PageControl2 = &Page7->add<ui::PageControl>(L"PageControl2");

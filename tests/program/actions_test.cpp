@@ -10,6 +10,7 @@ namespace program_test {
 namespace {
 
 constexpr int kAux1Item = 0;
+constexpr int kSwiftScrollItem = 0;
 constexpr int kCtrlItem = 2;
 constexpr int kCustomTextItem = 2;
 constexpr int kMaximizeItem = 3;
@@ -91,6 +92,32 @@ TEST_F(RecordingAMacro, TheChosenActionKeepsItsDescriptionWhenTheBoxRepaints) {
     // Painted before it returns: the face's drawing has run by then.
     RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(uidriver::windowText(description), chosen);
+}
+
+// Arrow keys in the closed action box pass over "Custom Text..." on the way to
+// Maximize without opening the keystroke page; Enter on it opens the page.
+TEST_F(RecordingAMacro, ArrowKeysPassOverCustomTextAndEnterChoosesIt) {
+    openActionsTab();
+    clickAndWaitFor(L"btnAssignNew", L"Page8");
+    const HWND box = control(L"cmbAction");
+    const HWND description = control(L"lblCurrentDesc");
+    const auto describes = [&](const std::wstring& text) {
+        return uidriver::waitFor([&] { return uidriver::windowText(description) == text; });
+    };
+    uidriver::chooseComboItem(box, kSwiftScrollItem);
+    ASSERT_TRUE(describes(L"Swift Scroll"));
+    for (int step = kSwiftScrollItem; step < kMaximizeItem; ++step) {
+        uidriver::pressKey(box, VK_DOWN);
+    }
+    EXPECT_TRUE(describes(L"Maximize Current Window"));
+    EXPECT_EQ(uidriver::comboSelection(box), kMaximizeItem);
+    EXPECT_TRUE(uidriver::isVisible(control(L"Page8"))) << "still on the new-action page";
+
+    uidriver::pressKey(box, VK_UP);
+    EXPECT_TRUE(describes(L"Custom Text Macro"));
+    EXPECT_TRUE(uidriver::isVisible(control(L"Page8")));
+    uidriver::pressKey(box, VK_RETURN);
+    waitUntilShown(L"Page13");
 }
 
 }  // namespace

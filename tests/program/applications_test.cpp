@@ -132,5 +132,35 @@ TEST_F(ApplicationsProgram, AddsTypedAndPickedProgramsAndDeletesOne) {
     EXPECT_FALSE(uidriver::isEnabled(control(L"btnNext")));
 }
 
+// A program's name may be far wider than the window: the list scrolls sideways
+// as far as it reaches, and the property page's heading ends with an ellipsis
+// inside the window instead of a letter cut in half at its edge.
+TEST_F(ApplicationsProgram, ALongProgramNameCanBeRead) {
+    openApplicationList();
+    const std::wstring name = std::wstring(119, L'W') + L".EXE";
+    const HWND dialog = openFileBox();
+    ASSERT_NE(dialog, nullptr);
+    const HWND ok = uidriver::waitForControl(dialog, L"btnOK");
+    uidriver::typeText(uidriver::waitForControl(dialog, L"txtSpecialApp"), name);
+    ASSERT_TRUE(uidriver::waitFor([&] { return uidriver::isEnabled(ok); }));
+    uidriver::click(ok);
+    ASSERT_TRUE(listed(name));
+
+    const HWND list = control(L"lstbSpecialApplications");
+    EXPECT_NE(GetWindowLongPtrW(list, GWL_STYLE) & WS_HSCROLL, 0);
+    const auto extent = SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0);
+    EXPECT_GT(extent, uidriver::clientRect(list).right) << "the rows scroll to the name's end";
+
+    clickAndWaitFor(L"btnNext", L"Page7");
+    const HWND heading = control(L"lblAppPage7");
+    ASSERT_TRUE(uidriver::waitFor(
+        [&] { return uidriver::windowText(heading) == L"In the " + name + L" Application"; }));
+    EXPECT_NE(GetWindowLongPtrW(heading, GWL_STYLE) & SS_ENDELLIPSIS, 0);
+    const RECT shown = uidriver::screenRect(heading);
+    RECT client = uidriver::clientRect(window_);
+    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_LE(shown.right, client.right) << "the ellipsis lies inside the window";
+}
+
 }  // namespace
 }  // namespace program_test

@@ -178,6 +178,7 @@ TEST_F(EventContract, UserGesturesFireTheirEventsInTheNativeOrder) {
         log.watch(*control);
     }
     combo.onChange = log.logs("change");
+    combo.onSelect = log.logs("select");
     form.show();
     ASSERT_EQ(log.take(), Events{"btnNext enter"}) << "the first tab stop has the focus";
     struct Gesture {
@@ -199,7 +200,10 @@ TEST_F(EventContract, UserGesturesFireTheirEventsInTheNativeOrder) {
           "lstDevices mousedown", "lstDevices mouseup"}},
         {"combo choice",
          [&] { user::choose(combo, 1); },
-         {"lstDevices exit", "cmbAction enter", "cmbAction change"}},
+         {"lstDevices exit", "cmbAction enter", "cmbAction change", "cmbAction select"}},
+        {"arrow key in the combo", [&] { user::browse(combo, 0); }, {"cmbAction change"}},
+        {"Enter in the combo", [&] { user::pressEnter(form); }, {"cmbAction select"}},
+        {"arrow key back", [&] { user::browse(combo, 1); }, {"cmbAction change"}},
         {"button click",
          [&] { user::click(button); },
          {"cmbAction exit", "btnNext enter", "btnNext mousedown", "btnNext click",

@@ -89,6 +89,7 @@ protected:
         }
         bar.onChange = [this](Control&) { ++changes[L"bar"]; };
         combo.onChange = [this](Control&) { ++changes[L"combo"]; };
+        combo.onSelect = [this](Control&) { ++changes[L"combo choice"]; };
         edit.onChange = [this](Control&) { ++changes[L"edit"]; };
         group.onClick = [this](Control&) { ++clicks[L"rgbAccel"]; };
         form.show();
@@ -462,7 +463,10 @@ TEST_F(NativePeers, MouseClicksOnAListFireTheEventsTheHeadlessGesturesRecord) {
     EXPECT_EQ(list.itemIndex(), 0);
 }
 
-TEST_F(NativePeers, TheKeyboardChoosesInADropDownListAndEnterAndEscCloseItWhenOpen) {
+// Keys browse (onChange); the choice is made when Enter closes the list on an
+// item (onSelect), so a handler acting on the choice is not run by every item
+// the keys pass over.
+TEST_F(NativePeers, TheKeyboardBrowsesADropDownListAndEnterAndEscCloseItWhenOpen) {
     next.setDefault(true);
     back.setCancel(true);
     combo.setFocus();
@@ -480,12 +484,16 @@ TEST_F(NativePeers, TheKeyboardChoosesInADropDownListAndEnterAndEscCloseItWhenOp
         bool openAfter;
         int index;
         int changes;
+        int choices;
     };
     const Step steps[] = {
-        {"Esc closes the open list", true, VK_ESCAPE, false, -1, 0},
-        {"Down in the open list", true, VK_DOWN, true, 0, 1},
-        {"Enter takes the choice and closes the list", false, VK_RETURN, false, 0, 1},
-        {"Down in the closed list", false, VK_DOWN, false, 1, 2},
+        {"Esc closes the open list", true, VK_ESCAPE, false, -1, 0, 0},
+        {"Down in the open list", true, VK_DOWN, true, 0, 1, 0},
+        {"Enter takes the choice and closes the list", false, VK_RETURN, false, 0, 1, 1},
+        {"Down in the closed list", false, VK_DOWN, false, 1, 2, 1},
+        {"Down again in the closed list", false, VK_DOWN, false, 2, 3, 1},
+        {"Up in the open list", true, VK_UP, true, 1, 4, 1},
+        {"Enter on the item browsed to", false, VK_RETURN, false, 1, 4, 2},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
@@ -497,12 +505,14 @@ TEST_F(NativePeers, TheKeyboardChoosesInADropDownListAndEnterAndEscCloseItWhenOp
         EXPECT_EQ(combo.itemIndex(), step.index);
         EXPECT_EQ(SendMessageW(window, CB_GETCURSEL, 0, 0), step.index);
         EXPECT_EQ(changes[L"combo"], step.changes);
+        EXPECT_EQ(changes[L"combo choice"], step.choices);
         EXPECT_EQ(clicks[L"btnBack"] + clicks[L"btnNext"], 0);
     }
     press(VK_ESCAPE);
     press(VK_RETURN);
     EXPECT_EQ(clicks[L"btnBack"], 1) << "with the list closed, Esc is the cancel button's";
     EXPECT_EQ(clicks[L"btnNext"], 1) << "and Enter the default button's";
+    EXPECT_EQ(changes[L"combo choice"], 2);
 }
 
 TEST_F(NativePeers, SpaceClicksAButtonOrCheckBoxAsTheKeyComesUp) {

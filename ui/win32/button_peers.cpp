@@ -173,7 +173,7 @@ void LabelPeer::mirror(Property property) {
     } else if (label_.alignment() == Alignment::Right) {
         alignment = SS_RIGHT;
     }
-    setStyle(SS_TYPEMASK, alignment);
+    setStyle(SS_TYPEMASK | SS_ENDELLIPSIS, alignment | (label_.endEllipsis() ? SS_ENDELLIPSIS : 0));
 }
 
 HBRUSH LabelPeer::controlColor(HDC dc) {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "ui/application.h"
 #include "ui/input.h"
 #include "ui/win32/peers.h"
@@ -61,8 +63,23 @@ void fill(HWND window, const ListControl& list, UINT reset, UINT add, UINT selec
 WindowKind ListBoxPeer::kind() const {
     const DWORD style =
         LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP |
+        (list_.horizontalScroll() ? WS_HSCROLL : 0) |
         ownerDrawStyle(list_.style(), LBS_OWNERDRAWFIXED, LBS_OWNERDRAWVARIABLE, LBS_HASSTRINGS);
     return {L"LISTBOX", style, WS_EX_CLIENTEDGE};
+}
+
+void ListBoxPeer::fitHorizontalExtent() {
+    // The list draws a row's text a little in from either side.
+    constexpr int kTextMargins = 4;
+    HDC dc = GetDC(window());
+    GdiCanvas canvas(dc, backend().fonts());
+    canvas.setFont(list_.font());
+    int widest = 0;
+    for (const auto& text : list_.items()) {
+        widest = std::max(widest, canvas.textWidth(text));
+    }
+    ReleaseDC(window(), dc);
+    write(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + kTextMargins));
 }
 
 void ListBoxPeer::mirror(Property property) {
@@ -70,6 +87,9 @@ void ListBoxPeer::mirror(Property property) {
         case Property::Items: {
             Writing guard(*this);
             fill(window(), list_, LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL);
+            if (list_.horizontalScroll()) {
+                fitHorizontalExtent();
+            }
             break;
         }
         case Property::ItemIndex:
@@ -143,8 +163,11 @@ void ComboBoxPeer::mirror(Property property) {
 // An open drop-down list takes Enter (choose) and Esc (close) for itself, as in
 // a dialog: they must not click the form's default or cancel button.
 bool ComboBoxPeer::wantsKey(int key) const {
-    return (key == VK_RETURN || key == VK_ESCAPE) &&
-           SendMessageW(window(), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+    return (key == VK_RETURN || key == VK_ESCAPE) && dropped();
+}
+
+bool ComboBoxPeer::dropped() const {
+    return SendMessageW(window(), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
 }
 
 int ComboBoxPeer::nativeIndex() const {
@@ -154,24 +177,48 @@ int ComboBoxPeer::nativeIndex() const {
 void ComboBoxPeer::followNativeChoice() {
     const int index = nativeIndex();
     if (index != combo_.itemIndex()) {
-        input::comboItemChosen(combo_, index);
+        input::comboItemBrowsed(combo_, index);
     }
 }
 
-// Wine's drop-down list moves its selection under the arrow keys and the
+// Keys only browse: a selection change made while a key is handled or while
+// the list is open is not yet a choice. The choice is settled when the list
+// closes on an item (CBN_SELENDOK after a click, or after F4 or Alt+Up on the
+// open list; Wine sends it for arrow keys on the closed box too), by Enter
+// (its character, ComboBox::keyPressed, so an Enter that closes the list
+// counts once), or by a selection change from outside the keys and the open
+// list. Wine's drop-down list moves its selection under the arrow keys and the
 // typed letters without CBN_SELCHANGE, open or closed: the model catches up
-// after each key and when the list closes with a choice.
+// after each key. After a click Wine reports the change again once the list
+// is closed; the model has it already.
 void ComboBoxPeer::command(WORD code) {
     if (code == CBN_SELCHANGE) {
-        input::comboItemChosen(combo_, nativeIndex());
+        const int index = nativeIndex();
+        if (keyInProgress_ != 0 || dropped()) {
+            input::comboItemBrowsed(combo_, index);
+        } else if (index != combo_.itemIndex()) {
+            input::comboItemChosen(combo_, index);
+        }
     } else if (code == CBN_SELENDOK) {
         followNativeChoice();
+        const bool closedByKey = openAtKey_ && keyInProgress_ != VK_RETURN;
+        if (keyInProgress_ == 0 || closedByKey) {
+            input::comboChoiceConfirmed(combo_);
+        }
     }
 }
 
 bool ComboBoxPeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (message == WM_KEYDOWN || message == WM_CHAR) {
-        result = standardThen(message, wParam, lParam, [this] { followNativeChoice(); });
+        const WPARAM outerKey = keyInProgress_;
+        const bool outerOpen = openAtKey_;
+        keyInProgress_ = wParam;
+        openAtKey_ = dropped();
+        result = standardThen(message, wParam, lParam, [this, outerKey, outerOpen] {
+            keyInProgress_ = outerKey;
+            openAtKey_ = outerOpen;
+            followNativeChoice();
+        });
         return true;
     }
     return NativePeer::handle(message, wParam, lParam, result);

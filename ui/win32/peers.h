@@ -242,6 +242,9 @@ protected:
     bool showsCaption() const override { return false; }
 
 private:
+    // Lets the rows scroll sideways as far as the widest one reaches.
+    void fitHorizontalExtent();
+
     ListBox& list_;
 };
 
@@ -262,10 +265,15 @@ protected:
 
 private:
     int nativeIndex() const;
-    // Reports the item shown as the user's choice when the model has another.
+    bool dropped() const;
+    // Reports the item shown as browsed to when the model has another.
     void followNativeChoice();
 
     ComboBox& combo_;
+    // The key or character the standard control is handling (0 when none), and
+    // whether the list was open when it came.
+    WPARAM keyInProgress_ = 0;
+    bool openAtKey_ = false;
 };
 
 }  // namespace ui::win32

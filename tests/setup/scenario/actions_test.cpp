@@ -773,6 +773,31 @@ TEST_F(Actions, TheCaptureEditTakesThePlainEditsPlace) {
     EXPECT_EQ(captured(), L"");
 }
 
+// Arrow keys passing over "Custom Text..." only describe it; the keystroke page
+// opens once it is the choice: Enter on it, or a click.
+TEST_F(Actions, BrowsingTheActionBoxOpensTheKeystrokePageOnlyWhenCustomTextIsChosen) {
+    openWith(L"");
+    newAction();
+    const wchar_t* described[] = {L"Swift Scroll", L"Double Click", L"Custom Text Macro",
+                                  L"Maximize Current Window"};
+    for (int item = kSwiftScroll; item <= kMaximize; ++item) {
+        ui::user::browse(*w().cmbAction, item);
+        EXPECT_EQ(w().lblCurrentDesc->caption(), described[item]);
+        EXPECT_EQ(w().PageControl1->activePage(), w().Page8) << "after item " << item;
+    }
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kNewActionStep);
+    ui::user::browse(*w().cmbAction, kCustomText);
+    EXPECT_EQ(w().lblCurrentDesc->caption(), L"Custom Text Macro");
+    EXPECT_EQ(w().PageControl1->activePage(), w().Page8);
+
+    ui::user::pressEnter(w());
+    EXPECT_EQ(w().PageControl1->activePage(), w().Page13);
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kKeystrokeStep);
+    back();
+    ui::user::choose(*w().cmbAction, kCustomText);
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kKeystrokeStep) << "a click on the item it shows";
+}
+
 TEST_F(Actions, AKeyHeldWhileLeavingThePageIsRecordedWhenPressedOnTheNextVisit) {
     openKeystrokePage();
     keyDown(vk::kCtrl);
