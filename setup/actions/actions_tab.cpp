@@ -142,8 +142,10 @@ void TfrmTarvex::btnReplaceActionClick(ui::Control&) {
 }
 
 // Setting the boxes from code runs none of their handlers: a macro action does
-// not open the keystroke page here.
+// not open the keystroke page here, and assigning it unchanged keeps the row's
+// own macro.
 void TfrmTarvex::preselectAction(const ActionInfo& action) {
+    pendingMacro = action.macroText;
     cmbMouseButtons->setItemIndex(itemOrFirst(kButtonChords, action.buttonCode));
     cmbKeyboardKey->setItemIndex(itemOrFirst(kModifierChoices, action.keyCode));
     if (action.actionCode >= kFirstOfferedAction && action.actionCode <= kLastOfferedAction) {

@@ -398,6 +398,12 @@ FittedMacro FitMacro(const std::wstring& display, size_t longest, MacroReporter&
     return fitted;
 }
 
+bool MacroConverts(const std::wstring& display, MacroReporter& reporter) {
+    NoticingReporter noticing(reporter);
+    MacroToRegistry(display, noticing);
+    return !noticing.reported;
+}
+
 int SymbolEndAfter(const std::wstring& text, int n) {
     SymbolWalk walk(text);
     return walk.endAfter(n);

@@ -37,6 +37,10 @@ struct FittedMacro {
 // empty one.
 FittedMacro FitMacro(const std::wstring& display, size_t longest, MacroReporter& reporter);
 
+// Whether the displayed macro can be stored; when not, the converter's
+// problem goes to reporter.
+bool MacroConverts(const std::wstring& display, MacroReporter& reporter);
+
 // The symbol scan on display text; positions are 1-based.
 // The position just after the symbol that contains position n (length + 2 when
 // the text ends first).

@@ -131,7 +131,12 @@ void TfrmTarvex::btnAssignActionClick(ui::Control&) {
     updateApplyButton();
 }
 
+// A macro the converter rejects would be stored as an empty one: the user is
+// told why and stays on the page to mend it.
 void TfrmTarvex::btnPage13AssignClick(ui::Control& sender) {
+    if (!MacroConverts(txtActionString->text(), macroReporter_)) {
+        return;
+    }
     pendingMacro = txtActionString->text();
     btnAssignActionClick(sender);
 }

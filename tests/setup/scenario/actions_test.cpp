@@ -838,6 +838,27 @@ TEST_F(Actions, AssignActionWithCustomTextUsesTheLastHandedOverMacro) {
     EXPECT_EQ(storedActions(), L"02000600" + std::wstring(L"01000601q") + L"12000601q");
 }
 
+// Replace on a macro row with only the buttons changed: the keystroke page is
+// never opened, and the row keeps its own macro, not the one the page last
+// handed over.
+TEST_F(Actions, ReplacingOnlyTheButtonsOfAMacroRowKeepsItsMacro) {
+    openWith(L"02010608{<}c{~<}");
+    newAction();
+    ui::user::choose(*w().cmbMouseButtons, kAux2);
+    ui::user::choose(*w().cmbAction, kCustomText);
+    type(tap('Q'));
+    ui::user::click(*w().btnPage13Assign);
+    ASSERT_EQ(storedActions(), L"02010608{<}c{~<}01000601q");
+
+    selectRow(0);
+    replaceAction();
+    ASSERT_EQ(w().cmbAction->itemIndex(), kCustomText);
+    ui::user::choose(*w().cmbMouseButtons, kPrimaryAndSecondary);
+    ui::user::click(*w().btnAssignAction);
+    EXPECT_EQ(storedActions(), L"12010608{<}c{~<}01000601q");
+    EXPECT_EQ(drawnRow(0).back(), L"{Ctrl-Dn}c{Ctrl-Up}");
+}
+
 struct TypingCase {
     const char* name;
     Keys keys;
@@ -968,21 +989,19 @@ TEST_F(Actions, ReleasingMenuSendsOneEscape) {
 
 TEST_F(Actions, TheStoredLengthLimitRemovesTheLastSymbol) {
     openKeystrokePage();
-    // Each F1 is stored as "{Z~Z}"; the stored length field holds at most 99.
-    const std::wstring shown = L"{F1}";
-    const size_t storedEach = std::wstring(L"{Z~Z}").size();
-    const size_t fitting = kLongestStoredMacro / storedEach;
-    for (size_t i = 0; i < fitting; ++i) {
+    // Each F1 is stored as "{Z~Z}": 19 of them and four letters store exactly 99.
+    std::wstring expected;
+    for (int i = 0; i < 19; ++i) {
         type(tap(vk::kF1));
+        expected += L"{F1}";
     }
+    type(tap('A') + tap('B') + tap('C') + tap('D'));
+    expected += L"abcd";
+    ASSERT_EQ(captured(), expected) << "the 99th stored character stays";
     ASSERT_TRUE(messageBoxes.shown().empty());
     messageBoxes.answerNext(MessageAnswer::Ok);
-    type(tap(vk::kF1));
-    std::wstring expected;
-    for (size_t i = 0; i < fitting; ++i) {
-        expected += shown;
-    }
-    EXPECT_EQ(captured(), expected);
+    type(tap('E'));
+    EXPECT_EQ(captured(), expected) << "the 100th goes";
     ASSERT_EQ(messageBoxes.shown().size(), 1u);
     const auto& box = messageBoxes.shown().front();
     EXPECT_EQ(box.text, L"Buffer character limit reached");
@@ -992,7 +1011,7 @@ TEST_F(Actions, TheStoredLengthLimitRemovesTheLastSymbol) {
     EXPECT_EQ(keyboard.asteriskBeeps(), 1);
 
     ui::user::click(*w().btnPage13Assign);
-    EXPECT_EQ(storedActions().substr(6, 2), platform::zeroPadded(int(fitting * storedEach), 2));
+    EXPECT_EQ(storedActions().substr(6, 2), L"99");
 }
 
 // No key is released in the edit when the button records a Backspace: the
@@ -1018,20 +1037,41 @@ TEST_F(Actions, TheBackspaceButtonKeepsTheStoredLengthLimit) {
     EXPECT_TRUE(w().txtActionString->focused());
 }
 
-TEST_F(Actions, ATypedBraceIsReportedOnEveryRelease) {
+// A macro the converter rejects is never assigned as an empty one: Assign
+// shows the converter's warning and the user stays on the page.
+TEST_F(Actions, ATypedBraceIsReportedOnEveryReleaseAndRefusedByAssign) {
     application.setTitle(L"Orvane Mouse Control Panel");
     openKeystrokePage();
-    messageBoxes.answerNext(MessageAnswer::Ok);
-    messageBoxes.answerNext(MessageAnswer::Ok);
+    for (int box = 0; box < 3; ++box) {
+        messageBoxes.answerNext(MessageAnswer::Ok);
+    }
     type(holding(vk::kShift, tap(vk::kOpenBracket)));
     EXPECT_EQ(captured(), L"{{}");
     ASSERT_EQ(messageBoxes.shown().size(), 2u) << "the bracket's release and Shift's";
+    ui::user::click(*w().btnPage13Assign);
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kKeystrokeStep);
+    EXPECT_EQ(captured(), L"{{}") << "left to be mended";
+    EXPECT_EQ(storedActions(), L"") << "nothing assigned";
+    EXPECT_TRUE(driverNotifications().empty());
+    ASSERT_EQ(messageBoxes.shown().size(), 3u);
     for (const auto& box : messageBoxes.shown()) {
         EXPECT_EQ(box.text, L"Error parsing macro, undefined symbol ({):\n{{}");
         EXPECT_EQ(box.caption, L"Orvane Mouse Control Panel") << "a plain box under the title";
         EXPECT_EQ(box.icon, platform::MessageIcon::None);
         EXPECT_EQ(box.buttons, platform::MessageButtons::Ok);
     }
+}
+
+TEST_F(Actions, AStoredMacroTheConverterRejectsIsReportedOncePerLoad) {
+    messageBoxes.answerNext(MessageAnswer::Ok);
+    openWith(L"02000602{~" + kAux2ShiftMaximize);
+    ASSERT_EQ(messageBoxes.shown().size(), 1u);
+    EXPECT_EQ(drawnRow(0).back(), L"") << "shown as what will be stored";
+    ui::user::selectTab(*w().PageControl2, 0);
+    ui::user::slide(*w().trbHorizontalSpeed, 3);
+    ui::user::slide(*w().trbHorizontalSpeed, 4);
+    EXPECT_EQ(storedActions(), L"02000600" + kAux2ShiftMaximize);
+    EXPECT_EQ(messageBoxes.shown().size(), 1u) << "not again at every write";
 }
 
 TEST_F(Actions, BackWithTheFocusInTheEditRecordsB) {

@@ -80,6 +80,28 @@ INSTANTIATE_TEST_SUITE_P(Stored, MalformedRecords,
                                                            L"schemeName"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A load that fails on the action string, after the record itself parsed,
+// leaves the editor with the setup loaded before, all of it.
+TEST_F(BadInput, ALoadThatFailsLeavesTheSetupLoadedBefore) {
+    startWith("scenario_three_devices.reg");
+    walkToProperties(2, 0);
+    next();
+    ui::user::click(*w().btnPage9Yes);
+    registry.open(kDriverRoot, kPropertiesKey)->writeString(L"A002", L"02000x");
+    const auto loadedBefore = w().savedSetup;
+    const auto actionsBefore = w().savedActions;
+    ui::user::select(*w().lstbSpecialApplications, 1);
+    messageBoxes.answerNext(platform::MessageAnswer::Ok);
+    next();
+    ASSERT_EQ(messageBoxes.shown().size(), 1u);
+    EXPECT_NE(messageBoxes.shown()[0].text.find(L"actionCode"), std::wstring::npos);
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kApplicationsStep);
+    EXPECT_EQ(w().currentSetup, loadedBefore) << "not WORD.EXE's record, parsed before the failure";
+    EXPECT_EQ(w().editedSetup, loadedBefore);
+    EXPECT_EQ(w().currentActions, actionsBefore);
+    EXPECT_TRUE(driverNotifications().empty());
+}
+
 TEST_F(BadInput, ASchemeOfAHundredFieldsShowsTwentyRowsAndSavesFourteen) {
     std::wstring hundred = L"C:\\Cursors\\Cut.cur";
     for (int field = 1; field < 100; ++field) {

@@ -6,6 +6,7 @@
 
 #include "platform/text.h"
 #include "setup/store/property_record.h"
+#include "setup/store/registry_layout.h"
 #include "tests/setup/scenario/tarvex_scenario.h"
 #include "ui/user.h"
 
@@ -124,8 +125,7 @@ TEST_F(ButtonsTab, YesRemapsButTheDriverSeesItOnlyAfterApply) {
 
     ui::user::click(*w().btnApply);
     EXPECT_EQ(storedPositions()[0], kAux1);
-    EXPECT_EQ(parsePropertyRecord(driverNotifications().back().value(L"P001").substr(6))
-                  .buttonPosition[0],
+    EXPECT_EQ(parsePropertyRecord(lastNotification().value(L"P001").substr(6)).buttonPosition[0],
               kAux1);
 }
 
@@ -184,12 +184,52 @@ TEST_F(ButtonsTab, DoubleClickBarIsWrittenLiveSlowestAtTheLeft) {
         EXPECT_EQ(w().currentSetup.doubleClickSpeed, c.stored);
         EXPECT_EQ(w().editedSetup.doubleClickSpeed, c.stored);
         EXPECT_EQ(parsePropertyRecord(property(L"P001")->substr(6)).doubleClickSpeed, c.stored);
-        EXPECT_EQ(parsePropertyRecord(driverNotifications().back().value(L"P001").substr(6))
-                      .doubleClickSpeed,
+        EXPECT_EQ(parsePropertyRecord(lastNotification().value(L"P001").substr(6)).doubleClickSpeed,
                   c.stored);
         EXPECT_TRUE(w().btnApply->enabled());
     }
 }
+
+struct StoredOutsideCase {
+    const char* name;
+    const wchar_t* doubleClickSpeed;
+    int bar;
+};
+
+class StoredOutsideTheControls : public ButtonsTab,
+                                 public ::testing::WithParamInterface<StoredOutsideCase> {};
+
+// A double-click speed outside 1..10 puts the bar at its end, and a button
+// position one past the box's last item shows an empty box. Loading writes and
+// notifies nothing and leaves Apply off; an unrelated edit keeps both values.
+TEST_P(StoredOutsideTheControls, ShowWhatTheyCanAndAreKeptAsStored) {
+    const std::wstring record = L"00a002007GENERAL001005000000" +
+                                std::wstring(GetParam().doubleClickSpeed) +
+                                L"005007007001005000005005005016Windows Standard";
+    startWith("scenario_one_device.reg");
+    registry.open(kDriverRoot, kPropertiesKey)->writeString(L"P001", record);
+    walkToProperties(0, kTwoButtonRow);
+    EXPECT_EQ(w().trbDblClickSpeed->position(), GetParam().bar);
+    EXPECT_EQ(w().cmbPos3->itemIndex(), kNone) << "no selection that does not exist";
+    EXPECT_EQ(w().cmbPos3->text(), L"");
+    EXPECT_EQ(property(L"P001"), record) << "loading writes nothing";
+    EXPECT_FALSE(property(L"P002").has_value());
+    EXPECT_TRUE(driverNotifications().empty());
+    EXPECT_FALSE(w().btnApply->enabled());
+
+    ui::user::selectTab(*w().PageControl2, 0);
+    ui::user::slide(*w().trbHorizontalSpeed, 9);
+    const auto stored = parsePropertyRecord(property(L"P001")->substr(6));
+    EXPECT_EQ(platform::zeroPadded(stored.doubleClickSpeed, 3), GetParam().doubleClickSpeed);
+    EXPECT_EQ(stored.buttonPosition[1], 4);
+    EXPECT_EQ(stored.cursorSpeed1, 9);
+}
+
+INSTANTIATE_TEST_SUITE_P(DoubleClickSpeeds, StoredOutsideTheControls,
+                         ::testing::Values(StoredOutsideCase{"Zero", L"000", 10},
+                                           StoredOutsideCase{"Eleven", L"011", 1},
+                                           StoredOutsideCase{"NineHundredNinetyNine", L"999", 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class DoubleClickTest : public ButtonsTab {
 protected:

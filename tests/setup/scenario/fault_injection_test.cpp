@@ -296,8 +296,8 @@ void expectEachValueOldOrIntended(const Snapshot& before, const Snapshot& intend
 }
 
 // Every record of another device or application is still met, and wherever a
-// scan meets it (twice, after a deletion stopped half-way) it has its own
-// actions: the program edits the last copy, the writes go to the first.
+// scan meets it (twice, after a deletion stopped half-way, until the next load
+// removes the repeat) it has its own actions.
 void expectOtherRecordsKept(const Snapshot& before, const Snapshot& after,
                             const std::optional<Subject>& subject) {
     const auto records = visibleRecords(after);
@@ -391,12 +391,6 @@ void expectDriverNotToldAfter(const std::vector<DriverNotification>& told, size_
         EXPECT_LE(told[call].writesBefore, refusedWrite)
             << "the driver was told to reread after the refused write";
     }
-}
-
-// The records a scan meets with a record met twice in a row counted once.
-std::vector<Record> withoutRepeats(std::vector<Record> records) {
-    records.erase(std::unique(records.begin(), records.end()), records.end());
-    return records;
 }
 
 Snapshot withoutProperties(Snapshot snapshot) {
@@ -641,13 +635,17 @@ std::vector<Operation> writingOperations() {
          [](ProgramRun& run) { click(*run.w().btnPage10Delete); },
          [](ProgramRun& run) {
              // Back and in again lists what is stored; a name still there is
-             // deleted again.
+             // deleted again. Then a setup is loaded, which removes a record
+             // the stopped deletion left twice.
              run.back();
              click(*run.w().btnPage9Yes);
              if (run.listsApplication(L"WORD.EXE")) {
                  run.chooseApplication(L"WORD.EXE");
                  click(*run.w().btnPage10Delete);
              }
+             run.chooseApplication(L"NOTEPAD.EXE");
+             run.next();
+             EXPECT_EQ(run.w().wizardStep, TfrmTarvex::kPropertiesStep);
          },
          Subject{kRightHandKey, L"WORD.EXE"},
          10,
@@ -756,8 +754,8 @@ protected:
         const auto afterGoingOn = takeSnapshot(run.registry);
         expectStoreIntact(afterGoingOn);
         if (operation.renumbers) {
-            EXPECT_EQ(withoutRepeats(visibleRecords(afterGoingOn)),
-                      withoutRepeats(visibleRecords(clean.afterGoingOn)));
+            EXPECT_EQ(visibleRecords(afterGoingOn), visibleRecords(clean.afterGoingOn))
+                << "no record left twice after the next load";
             const auto outside =
                 differences(withoutProperties(clean.afterGoingOn), withoutProperties(afterGoingOn));
             EXPECT_TRUE(outside.empty()) << outside;

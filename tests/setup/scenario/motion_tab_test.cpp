@@ -28,7 +28,7 @@ protected:
     }
     // What the driver holds now, as the record it read last.
     PropertyInfo driverRecord() const {
-        return parsePropertyRecord(driverNotifications().back().value(L"P001").substr(6));
+        return parsePropertyRecord(lastNotification().value(L"P001").substr(6));
     }
     PropertyInfo storedRecord() { return parsePropertyRecord(property(L"P001")->substr(6)); }
 };
@@ -79,8 +79,8 @@ TEST_F(MotionTab, SpeedBarSetsBothSpeedsOfBothCopiesAndEnablesApply) {
     EXPECT_EQ(w().savedSetup, saved) << "only Apply moves the saved state";
     EXPECT_EQ(storedRecord().cursorSpeed1, 9);
     EXPECT_EQ(storedRecord().cursorSpeed2, 9);
-    EXPECT_EQ(driverNotifications().back().first, 1);
-    EXPECT_EQ(driverNotifications().back().second, 137);
+    EXPECT_EQ(lastNotification().first, 1);
+    EXPECT_EQ(lastNotification().second, 137);
     EXPECT_EQ(driverRecord().cursorSpeed1, 9);
     EXPECT_TRUE(w().btnApply->enabled());
 }
@@ -99,8 +99,7 @@ TEST_F(MotionTab, TrailsOffRestsTheBarAtFiveGreyedAndStoresZero) {
     EXPECT_EQ(w().Label80->font().color, ui::Color::rgb(128, 128, 128));
     EXPECT_EQ(w().Label81->font().color, ui::Color::rgb(128, 128, 128));
     ASSERT_EQ(driverNotifications().size(), before + 2) << "the bar's move, then trails off";
-    EXPECT_EQ(
-        parsePropertyRecord(driverNotifications()[before].value(L"P001").substr(6)).trailLength, 5);
+    EXPECT_EQ(parsePropertyRecord(notification(before).value(L"P001").substr(6)).trailLength, 5);
     EXPECT_EQ(driverRecord().trailLength, 0) << "off is what the driver reads last";
     EXPECT_EQ(w().currentSetup.trailLength, 0);
     EXPECT_EQ(w().editedSetup.trailLength, 0);

@@ -502,7 +502,7 @@ TEST_F(PointerSchemes, ApplyRewritesTheChosenSchemeWithFourteenFiles) {
     ui::user::click(*w().btnApply);
     EXPECT_EQ(scheme(L"Seventeen"), kArrow + L",,,,,,,,,,,,," + kCross);
     EXPECT_EQ(recordedScheme(), L"Seventeen");
-    EXPECT_EQ(parsePropertyRecord(driverNotifications().back().value(L"P001").substr(6)).schemeName,
+    EXPECT_EQ(parsePropertyRecord(lastNotification().value(L"P001").substr(6)).schemeName,
               L"Seventeen");
     EXPECT_FALSE(w().schemeChanged);
     EXPECT_FALSE(w().btnApply->enabled());
@@ -517,8 +517,7 @@ TEST_F(PointerSchemes, ApplyingTheUnnamedSchemeGivesTheProgramItsCursors) {
     chooseFile(4, L"Pen.cur");
     ui::user::click(*w().btnApply);
     EXPECT_EQ(scheme(L""), kCross) << "an unnamed scheme is not rewritten";
-    EXPECT_EQ(parsePropertyRecord(driverNotifications().back().value(L"P001").substr(6)).schemeName,
-              L"")
+    EXPECT_EQ(parsePropertyRecord(lastNotification().value(L"P001").substr(6)).schemeName, L"")
         << "the setup names the scheme chosen, even the unnamed one";
     for (int role = 0; role < kRoles; ++role) {
         SCOPED_TRACE("role " + std::to_string(role + 1));

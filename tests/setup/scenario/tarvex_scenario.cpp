@@ -110,6 +110,20 @@ const std::vector<DriverNotification>& TarvexScenario::driverNotifications() con
     return notifications;
 }
 
+const DriverNotification& TarvexScenario::notification(size_t index) const {
+    static const DriverNotification none;
+    if (index >= notifications.size()) {
+        ADD_FAILURE() << "the driver was told " << notifications.size() << " times; notification "
+                      << index + 1 << " expected";
+        return none;
+    }
+    return notifications[index];
+}
+
+const DriverNotification& TarvexScenario::lastNotification() const {
+    return notification(notifications.empty() ? 0 : notifications.size() - 1);
+}
+
 std::vector<std::wstring> TarvexScenario::boxTexts() const {
     std::vector<std::wstring> texts;
     for (const auto& box : messageBoxes.shown()) {

@@ -68,6 +68,11 @@ protected:
     // The registry value, or nullopt when missing.
     std::optional<std::wstring> property(const std::wstring& name);
     const std::vector<DriverNotification>& driverNotifications() const;
+    // One notification, counted from 0, or the last: a test that expects one
+    // and finds none fails there and goes on with an empty one, instead of
+    // reading past the end of the list.
+    const DriverNotification& notification(size_t index) const;
+    const DriverNotification& lastNotification() const;
     // The texts of the message boxes shown so far.
     std::vector<std::wstring> boxTexts() const;
 

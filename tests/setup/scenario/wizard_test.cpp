@@ -274,7 +274,7 @@ TEST_F(Wizard, ASpeedChangeIsLiveAndCancelWritesTheLoadedRecordBack) {
     changeSpeed(9);
     ASSERT_EQ(newNotifications(), 1u);
     EXPECT_EQ(storedSpeed(), 9);
-    EXPECT_EQ(driverNotifications().back().value(L"P001"), *property(L"P001"))
+    EXPECT_EQ(lastNotification().value(L"P001"), *property(L"P001"))
         << "written before the driver was told";
     EXPECT_EQ(w().savedSetup.cursorSpeed1, 7);
     EXPECT_TRUE(w().btnApply->enabled());
@@ -521,6 +521,99 @@ TEST_P(LeavingByBackThenClosing, SettlesTheEditsOfTheDeviceTheyWereMadeFor) {
 INSTANTIATE_TEST_SUITE_P(Answers, LeavingByBackThenClosing,
                          ::testing::Values(MessageAnswer::Yes, MessageAnswer::No));
 
+struct PendingAnswer {
+    MessageAnswer answer;
+    int stepAfter;
+    int wordDoubleClickSpeed;
+};
+
+class LoadingOverPendingEdits : public Wizard,
+                                public ::testing::WithParamInterface<PendingAnswer> {};
+
+// Back never asks, but the next load does, about the setup whose live edits
+// are still pending: Yes applies them, No reverts them, Cancel stays.
+TEST_P(LoadingOverPendingEdits, AsksAboutTheSetupLoadedBefore) {
+    startWith("scenario_three_devices.reg");
+    walkToProperties(2, kRightHandRow);
+    next();
+    ui::user::click(*w().btnPage9Yes);
+    ui::user::doubleClick(*w().lstbSpecialApplications, 1);  // WORD.EXE, stored in P002
+    ui::user::slide(*w().trbDblClickSpeed, 2);
+    ASSERT_EQ(parsePropertyRecord(property(L"P002")->substr(6)).doubleClickSpeed, 9);
+    back();
+    ASSERT_TRUE(messageBoxes.shown().empty());
+
+    messageBoxes.answerNext(GetParam().answer);
+    next();
+    EXPECT_EQ(boxTexts(), std::vector<std::wstring>{
+                              L"Mouse setup changes for WORD.EXE will be lost if they are\nnot "
+                              L"applied. Apply changes before continuing?"});
+    EXPECT_EQ(w().wizardStep, GetParam().stepAfter);
+    EXPECT_EQ(parsePropertyRecord(property(L"P002")->substr(6)).doubleClickSpeed,
+              GetParam().wordDoubleClickSpeed);
+    if (GetParam().answer == MessageAnswer::Cancel) {
+        return;
+    }
+    EXPECT_EQ(w().lblAppPage7->caption(), L"In the GENERAL Application");
+    ui::user::click(*w().btnCancel);
+    EXPECT_EQ(parsePropertyRecord(property(L"P002")->substr(6)).doubleClickSpeed,
+              GetParam().wordDoubleClickSpeed)
+        << "settled: nothing left to revert";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, LoadingOverPendingEdits,
+    ::testing::Values(PendingAnswer{MessageAnswer::Yes, TfrmTarvex::kPropertiesStep, 9},
+                      PendingAnswer{MessageAnswer::No, TfrmTarvex::kPropertiesStep, 6},
+                      PendingAnswer{MessageAnswer::Cancel, TfrmTarvex::kDeviceTypeStep, 9}));
+
+TEST_F(Wizard, ChoosingAnotherDeviceWithEditsPendingAsksAboutTheDeviceEdited) {
+    openRightHandMotionTab();
+    changeSpeed(11);
+    back();
+    back();
+    ui::user::select(*w().lstDevicesFound, 0);
+    next();
+    ui::user::select(*w().ListBox1, kStandardTwoButtonRow);
+    messageBoxes.answerNext(MessageAnswer::No);
+    next();
+    EXPECT_EQ(boxTexts(), std::vector<std::wstring>{kLeaveQuestion});
+    EXPECT_EQ(storedSpeed(), 7) << "the right-hand mouse's record put back";
+    EXPECT_EQ(w().lblDeviceSelected1->caption(),
+              L"Standard 2 Button Mouse on the Serial Comm 1 Port");
+}
+
+// Back and Next to the same setup take its edits up again: Apply stays on, and
+// Cancel still restores what was stored before the edits began.
+TEST_F(Wizard, ReturningToTheSameSetupKeepsItsEditsPending) {
+    openRightHandMotionTab();
+    changeSpeed(11);
+    ui::user::selectTab(*w().PageControl2, 1);
+    ui::user::choose(*w().cmbPos2, 0);  // Aux1 becomes a second Primary: no question
+    back();
+    next();
+    EXPECT_TRUE(messageBoxes.shown().empty());
+    EXPECT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+    EXPECT_TRUE(w().btnApply->enabled());
+    EXPECT_EQ(w().cmbPos2->itemIndex(), 0) << "the position edit is still shown";
+    EXPECT_EQ(storedSpeed(), 11);
+
+    ui::user::click(*w().btnCancel);
+    EXPECT_EQ(property(L"P001"),
+              L"014003007GENERAL001002003004005005007007001005000005005005016Windows Standard");
+}
+
+TEST_F(Wizard, ApplyingAfterBackAndReturningStoresTheSchemeShown) {
+    openRightHandMotionTab();
+    changeSpeed(11);
+    back();
+    next();
+    ui::user::click(*w().btnApply);
+    const auto general = parsePropertyRecord(property(L"P001")->substr(6));
+    EXPECT_EQ(general.cursorSpeed1, 11);
+    EXPECT_EQ(general.schemeName, L"Windows Standard");
+}
+
 TEST_F(Wizard, ApplyingAfterBackStoresTheApplicationsRecordWithItsScheme) {
     startWith("scenario_three_devices.reg");
     const auto general = property(L"P001");
@@ -574,6 +667,12 @@ TEST_F(Wizard, TheHigherNumberedRecordOfAnApplicationIsEdited) {
             L"014003007GENERAL001002003004005005013013001005000005005005016Windows Standard");
     walkToProperties(2, kRightHandRow);
     EXPECT_EQ(w().currentSetup.cursorSpeed1, 13);
+    const auto first = property(L"P001");
+    ui::user::selectTab(*w().PageControl2, 0);
+    changeSpeed(4);
+    EXPECT_EQ(parsePropertyRecord(property(L"P003")->substr(6)).cursorSpeed1, 4)
+        << "written where it was loaded from";
+    EXPECT_EQ(property(L"P001"), first);
 }
 
 }  // namespace
