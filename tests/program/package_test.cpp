@@ -92,8 +92,18 @@ bool fileExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Every value at or below a key, by key path and name.
-using RegistryTree = std::map<std::wstring, platform::RegistryValue>;
+// Every key at or below a key (by its path and a backslash, holding nothing)
+// and every value (by key path and name, holding its type and bytes in hex).
+using RegistryTree = std::map<std::wstring, std::string>;
+
+std::string typeAndBytes(const platform::RegistryValue& value) {
+    std::string text = std::to_string(value.type) + ":";
+    constexpr char kDigits[] = "0123456789abcdef";
+    for (const auto byte : value.data) {
+        text += {kDigits[byte >> 4], kDigits[byte & 0xf]};
+    }
+    return text;
+}
 
 void collectValues(platform::Registry& registry, RegistryRoot root, const std::wstring& path,
                    RegistryTree& tree) {
@@ -101,8 +111,9 @@ void collectValues(platform::Registry& registry, RegistryRoot root, const std::w
     if (!key) {
         return;
     }
+    tree[path + L"\\"] = "";
     for (const auto& name : key->valueNames()) {
-        tree[path + L"\\" + name] = *key->readValue(name);
+        tree[path + L"\\" + name] = typeAndBytes(*key->readValue(name));
     }
     for (const auto& subkey : key->subkeyNames()) {
         collectValues(registry, root, path + L"\\" + subkey, tree);
@@ -254,6 +265,7 @@ TEST_F(PackageTest, InstallsBesideTheDriverOpensTheMouseAppletAndRemovalLeavesTh
 
     ASSERT_EQ(msiexec(L"/i", kPackage), 0u);
     const std::wstring name = productName();
+    ASSERT_FALSE(name.empty()) << "tarvex.exe has no version resource";
 
     platform::Win32FileSystem files;
     for (const auto& file : kShippedFiles) {
