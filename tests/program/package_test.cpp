@@ -35,7 +35,7 @@ const std::wstring kAppPath =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\tarvex.exe";
 const std::wstring kInstalledPrograms = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const std::wstring kPointerSchemes = L"Control Panel\\Cursors\\Schemes";
-constexpr DWORD kInstallerDeadline = 60000;
+constexpr uidriver::Deadline kInstallerDeadline{60000};
 
 struct ShippedFile {
     const wchar_t* name;
@@ -50,42 +50,16 @@ std::wstring systemDirectory() {
     return directory;
 }
 
-// Runs a system program with the given arguments and the test's environment
-// plus `path` in front of PATH; returns its exit code.
-DWORD runAndWait(const std::wstring& program, const std::wstring& arguments,
-                 const std::wstring& path = {}) {
-    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    wchar_t previousPath[32768] = {};
-    GetEnvironmentVariableW(L"PATH", previousPath, static_cast<DWORD>(std::size(previousPath)));
-    if (!path.empty()) {
-        SetEnvironmentVariableW(L"PATH", (path + L";" + previousPath).c_str());
-    }
-    const BOOL started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr,
-                                        FALSE, 0, nullptr, nullptr, &startup, &process);
-    SetEnvironmentVariableW(L"PATH", previousPath);
-    if (!started) {
-        ADD_FAILURE() << "cannot start " << platform::toUtf8(program);
-        return GetLastError();
-    }
-    DWORD code = STILL_ACTIVE;
-    if (WaitForSingleObject(process.hProcess, kInstallerDeadline) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(process.hProcess, &code);
-    } else {
-        TerminateProcess(process.hProcess, 1);
-        ADD_FAILURE() << platform::toUtf8(commandLine) << " did not end";
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+// Runs a system program and waits for its exit code.
+std::optional<DWORD> runAndWait(const std::wstring& program, const std::wstring& parameters,
+                                const std::map<std::wstring, std::wstring>& environment = {}) {
+    uidriver::Program started(systemDirectory() + L"\\" + program, environment, {}, parameters);
+    return started.waitForExit(kInstallerDeadline);
 }
 
-DWORD msiexec(const std::wstring& action, const std::wstring& package,
-              const std::wstring& properties = {}) {
-    return runAndWait(systemDirectory() + L"\\msiexec.exe",
-                      action + L" \"" + package + L"\" /qn " + properties);
+std::optional<DWORD> msiexec(const std::wstring& action, const std::wstring& package,
+                             const std::wstring& properties = {}) {
+    return runAndWait(L"msiexec.exe", action + L" \"" + package + L"\" /qn " + properties);
 }
 
 bool fileExists(const std::wstring& path) {
@@ -225,9 +199,10 @@ protected:
         const std::wstring system = scratchDirectory(L"System");
         ASSERT_TRUE(CopyFileW(platform::fromUtf8(TARVEX_APPLET_LIBRARY).c_str(),
                               (system + L"\\TMain.dll").c_str(), FALSE));
-        runAndWait(systemDirectory() + L"\\control.exe",
-                   L"\"" + installDirectory_ + L"sornel.dll\",Mouse",
-                   system + L";" + installDirectory_);
+        wchar_t path[32768] = {};
+        GetEnvironmentVariableW(L"PATH", path, static_cast<DWORD>(std::size(path)));
+        runAndWait(L"control.exe", L"\"" + installDirectory_ + L"sornel.dll\",Mouse",
+                   {{L"PATH", system + L";" + installDirectory_ + L";" + path}});
     }
 
     // The setup program's window, and the file its process runs.
@@ -250,7 +225,7 @@ protected:
     void endSetupProgram() {
         if (setupProgram_ != nullptr) {
             TerminateProcess(setupProgram_, 0);
-            WaitForSingleObject(setupProgram_, kInstallerDeadline);
+            WaitForSingleObject(setupProgram_, static_cast<DWORD>(kInstallerDeadline.count()));
             CloseHandle(setupProgram_);
             setupProgram_ = nullptr;
         }
