@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <iterator>
 #include <string_view>
+#include <type_traits>
 
 #include "cpl/applet_library.h"
 #include "cpl/fixed_text_field.h"
@@ -26,6 +27,8 @@ static_assert(offsetof(NEWCPLINFOW, szName) == offsetof(NEWCPLINFOA, szName));
 static_assert(sizeof(NEWCPLINFOA) == (kIs64Bit ? 252 : 244));
 static_assert(sizeof(NEWCPLINFOW) == (kIs64Bit ? 476 : 468));
 static_assert(sizeof(SHELLEXECUTEINFOW) == (kIs64Bit ? 112 : 60));
+// The old record: three resource numbers, then the applet's pointer-sized data.
+static_assert(offsetof(CPLINFO, lData) == 12 && sizeof(CPLINFO) == (kIs64Bit ? 20 : 16));
 
 struct ForwarderState {
     HMODULE appletLibrary = nullptr;  // loaded on every CPL_INIT and never released
@@ -192,6 +195,11 @@ extern "C" LONG WINAPI CPlApplet(HWND controlPanel, UINT message, LPARAM lParam1
         return 0;
     }
 }
+
+// The control panel calls the entry through its own type: the Windows calling
+// convention (stdcall on 32-bit Windows), four arguments, a 32-bit result.
+static_assert(std::is_same_v<decltype(&CPlApplet), APPLET_PROC>);
+static_assert(sizeof(LONG) == 4 && sizeof(UINT) == 4);
 
 // The library holds nothing that needs setting up or releasing per process or
 // thread (TMain.dll is deliberately kept loaded).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "platform/modules.h"
 
 // The driver utility library and its one entry, through which the program tells
@@ -8,6 +10,11 @@ namespace setup {
 
 inline constexpr wchar_t kDriverLibrary[] = L"orvdll.dll";
 inline constexpr char kSendUtilMessage[] = "SendUtilMessage";
+
+// The entry as the driver's library exports it: two 32-bit integers removed
+// from the stack by the caller (the C calling convention, the compiler's default
+// for a plain function type), a 32-bit result.
+using SendUtilMessageFunction = std::int32_t(std::int32_t, std::int32_t);
 
 class DriverLink {
 public:
@@ -30,8 +37,6 @@ public:
     void release();
 
 private:
-    using SendUtilMessageFunction = int(int, int);
-
     platform::Modules& modules_;
     platform::ModuleHandle library_ = platform::kNoModule;
     SendUtilMessageFunction* sendUtilMessage_ = nullptr;

@@ -10,10 +10,12 @@
 #include <windows.h>
 
 #include <string>
+#include <type_traits>
 
 #include "platform/errors.h"
 #include "platform/text.h"
 #include "platform/win32/win32_registry.h"
+#include "setup/driver/driver_link.h"
 #include "standins/orvdll/journal.h"
 
 // The version stamp the about page shows for this library: 2.1.
@@ -87,6 +89,9 @@ extern "C" __declspec(dllexport) int SendUtilMessage(int first, int second) {
     }
     return 0;
 }
+
+// Exported exactly as the program calls it.
+static_assert(std::is_same_v<decltype(SendUtilMessage), setup::SendUtilMessageFunction>);
 
 extern "C" __declspec(dllexport) long UtilMessageCount() {
     return calls;

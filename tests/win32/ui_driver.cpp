@@ -402,13 +402,14 @@ std::wstring answerMessageBox(DWORD processId, const std::wstring& caption, int 
 // CreateProcess from an unelevated test (ERROR_ELEVATION_REQUIRED), while the
 // shell asks for the elevation.
 Program::Program(const std::wstring& path, const std::map<std::wstring, std::wstring>& environment,
-                 const std::wstring& workingDirectory) {
+                 const std::wstring& workingDirectory, const std::wstring& parameters) {
     const ScopedVariables variables(environment);
     SHELLEXECUTEINFOW execution{};
     execution.cbSize = sizeof execution;
     execution.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
     execution.lpVerb = L"open";
     execution.lpFile = path.c_str();
+    execution.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     execution.lpDirectory = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
     execution.nShow = SW_SHOWDEFAULT;
     if (!ShellExecuteExW(&execution) || execution.hProcess == nullptr) {

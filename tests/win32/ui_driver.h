@@ -109,9 +109,10 @@ std::wstring answerMessageBox(DWORD processId, const std::wstring& caption, int 
 class Program {
 public:
     // Starts path with the test's environment plus the variables given, in the
-    // working directory given (the test's own when empty).
+    // working directory given (the test's own when empty), with the parameters
+    // given.
     Program(const std::wstring& path, const std::map<std::wstring, std::wstring>& environment,
-            const std::wstring& workingDirectory = {});
+            const std::wstring& workingDirectory = {}, const std::wstring& parameters = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
