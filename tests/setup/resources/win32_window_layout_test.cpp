@@ -196,6 +196,20 @@ TEST_F(NativeWindowLayout, TheClientAreaAndTheFontsGrowWithTheScreen) {
     }
 }
 
+// A picture drawn at the layout's size would leave the far corner of its
+// place on a denser screen bare.
+TEST_F(NativeWindowLayout, APictureCoversItsWholePlaceOnTheScreen) {
+    HWND picture = windowOf(*frame->find(L"imgWelcome"));
+    UpdateWindow(picture);
+    RECT client{};
+    GetClientRect(picture, &client);
+    HDC dc = GetDC(picture);
+    const COLORREF corner = GetPixel(dc, client.right - 1, client.bottom - 1);
+    ReleaseDC(picture, dc);
+    EXPECT_NE(corner, CLR_INVALID);
+    EXPECT_NE(corner, GetSysColor(COLOR_BTNFACE));
+}
+
 TEST_F(NativeWindowLayout, EveryControlLiesInsideTheWindowWhereTheLayoutPutsIt) {
     TfrmTarvex& window = *frame;
     window.btnBack->show();
