@@ -292,6 +292,29 @@ TEST_F(ModalForms, AnErrorInsideTheDialogShowsTheErrorBoxOverTheDialog) {
     EXPECT_EQ(boxes.shown()[0].owner, dialog.windowId()) << "the box blocks the dialog";
 }
 
+TEST_F(ModalForms, EveryBoxIsOwnedByTheTopmostWindowWhateverTheCallerNamed) {
+    platform::MessageBoxRequest box;
+    box.text = L"Apply changes before continuing?";
+    box.owner = 0;
+    boxes.answerNext(MessageAnswer::Ok);
+    application.messageBoxes().show(box);
+    backend.onNextModal([&](Form&) {
+        box.owner = form.windowId();
+        boxes.answerNext(MessageAnswer::Ok);
+        application.messageBoxes().show(box);
+        user::click(cancel);
+    });
+    dialog.showModal();
+    boxes.answerNext(MessageAnswer::Ok);
+    application.messageBoxes().show(box);
+
+    const std::vector<WindowId> owners = {form.windowId(), dialog.windowId(), form.windowId()};
+    ASSERT_EQ(boxes.shown().size(), owners.size());
+    for (size_t i = 0; i < owners.size(); ++i) {
+        EXPECT_EQ(boxes.shown()[i].owner, owners[i]) << "box " << i;
+    }
+}
+
 TEST_F(ModalForms, AModalFormNobodyAnswersFailsTheTestEvenInsideAHandler) {
     auto& add = form.add<Button>(L"btnPage10Browse");
     add.onClick = [&](Control&) { dialog.showModal(); };
