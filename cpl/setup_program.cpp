@@ -17,10 +17,10 @@ constexpr wchar_t kRegisteredPathKey[] =
 constexpr wchar_t kDriverKey[] = L"SOFTWARE\\Orvane";
 constexpr wchar_t kInstallDirectoryValue[] = L"Orvane Directory";
 
-// A string value of HKEY_LOCAL_MACHINE, environment variables expanded; empty
-// when missing, of another type or unreadable.
+// A string value of HKEY_LOCAL_MACHINE; an expandable one comes expanded (and
+// passes as a plain string). Empty when missing, of another type or unreadable.
 std::wstring machineString(const wchar_t* key, const wchar_t* value) {
-    constexpr DWORD kStrings = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ;
+    constexpr DWORD kStrings = RRF_RT_REG_SZ;
     std::wstring text(MAX_PATH, L'\0');
     for (;;) {
         auto bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
