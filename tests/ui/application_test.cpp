@@ -56,6 +56,24 @@ TEST_F(ApplicationTest, AnyStandardExceptionShowsItsText) {
     EXPECT_EQ(boxes.shown()[0].text, L"List index out of bounds (3)");
 }
 
+// The barrier is the last one: nothing passes it, not even an exception of no
+// standard type or an error box the system refuses to show.
+TEST(ApplicationBarrier, LetsNothingThroughEvenWhenTheErrorBoxCannotBeShown) {
+    class NoDesktop : public platform::MessageBoxes {
+    public:
+        MessageAnswer show(const platform::MessageBoxRequest& box) override {
+            texts.push_back(box.text);
+            throw platform::Error(L"The message box could not be shown");
+        }
+        std::vector<std::wstring> texts;
+    } boxes;
+    HeadlessBackend backend;
+    Application application(backend, boxes);
+    EXPECT_NO_THROW(application.deliver([] { throw platform::Error(L"Drive not ready"); }));
+    EXPECT_NO_THROW(application.deliver([] { throw 42; }));
+    EXPECT_EQ(boxes.texts, (std::vector<std::wstring>{L"Drive not ready", L"unknown error"}));
+}
+
 TEST_F(ApplicationTest, AnErrorInAnEventFiredByASetterEndsTheWholeOuterHandler) {
     auto& bar = form.add<TrackBar>(L"trbSpeed");
     auto& down = form.add<Button>(L"btnMouseSpeedDown");
