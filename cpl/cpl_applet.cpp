@@ -15,6 +15,7 @@
 
 #include "cpl/applet_library.h"
 #include "cpl/fixed_text_field.h"
+#include "cpl/setup_program.h"
 
 namespace cpl {
 namespace {
@@ -43,7 +44,6 @@ constexpr wchar_t kAppletLibraryFile[] = L"TMain.dll";
 constexpr char kAppletEntryName[] = "CPlApplet";
 constexpr std::string_view kMouseAppletName = "Mouse";
 constexpr std::wstring_view kMouseAppletNameWide = L"Mouse";
-constexpr wchar_t kSetupProgramFile[] = L"tarvex.exe";
 
 constexpr wchar_t kForwarderCaption[] = L"In Sornel";
 constexpr wchar_t kExitCaption[] = L"Error in Sornel";
@@ -132,9 +132,9 @@ bool namesMouseApplet(LPARAM recordAddress) {
 }
 
 // The shell would look for the bare name in the current directory first: the
-// program is started by the full path found as the applet library is found.
+// program is started by the full path found without it.
 void startSetupProgram(HWND controlPanel) {
-    const std::wstring program = findWithoutCurrentDirectory(kSetupProgramFile);
+    const std::wstring program = findSetupProgram();
     SHELLEXECUTEINFOW execution{};
     execution.cbSize = sizeof(execution);
     execution.fMask = SEE_MASK_NOCLOSEPROCESS;

@@ -7,18 +7,18 @@
 namespace setup {
 
 int runProgram(ui::Application& application, Services& services, platform::NamedMutexes& mutexes) {
-    platform::SingleInstance instance(mutexes);
-    if (!instance.claim()) {
-        return 0;
-    }
-    // An exception escaping the window's creation or the loop is shown once; the
-    // loop is not entered again.
+    // Whatever escapes the guard, the window's creation or the loop is shown
+    // once; the loop is not entered again, and the guard is given up on the way
+    // out.
     application.deliver([&] {
-        application.setTitle(L"Orvane Mouse Control Panel");
+        platform::SingleInstance instance(mutexes);
+        if (!instance.claim()) {
+            return;
+        }
+        application.setTitle(kApplicationTitle);
         TfrmTarvex window(application, services);
         application.run();
     });
-    instance.release();
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/errors.h"
 #include "platform/memory/script_error.h"
@@ -10,7 +11,7 @@
 namespace ui {
 
 Application::Application(Backend& backend, platform::MessageBoxes& messageBoxes)
-    : backend_(backend), messageBoxes_(messageBoxes) {}
+    : backend_(backend), modalBoxes_(*this, messageBoxes) {}
 
 void Application::run() {
     if (terminated_) {
@@ -43,26 +44,37 @@ void Application::deliver(const std::function<void()>& event) {
         throw;
     } catch (const std::exception& error) {
         handleException(error);
+    } catch (...) {
+        handleException(std::runtime_error("unknown error"));
     }
 }
 
-void Application::handleException(const std::exception& error) {
+platform::MessageBoxRequest Application::errorBox(const std::exception& error,
+                                                  const std::wstring& caption) {
     platform::MessageBoxRequest box;
     if (const auto* own = dynamic_cast<const platform::Error*>(&error)) {
         box.text = own->message();
     } else {
         box.text = platform::fromUtf8(error.what());
     }
-    box.caption = title_;
+    box.caption = caption;
     box.icon = platform::MessageIcon::Error;
-    if (const Form* owner = errorBoxOwner()) {
-        box.owner = owner->windowId();
-    }
-    messageBoxes_.show(box);
+    return box;
 }
 
-// The modal form on top, whose buttons the box must block; else the main form.
-const Form* Application::errorBoxOwner() const {
+void Application::handleException(const std::exception& error) {
+    const platform::MessageBoxRequest box = errorBox(error, title_);
+    try {
+        modalBoxes_.show(box);
+    } catch (const platform::ScriptError&) {
+        throw;
+    } catch (...) {
+        // The error box was the last resort: an error showing it has no one to
+        // go to, and must not end the program.
+    }
+}
+
+const Form* Application::topmostWindow() const {
     for (auto form = forms_.rbegin(); form != forms_.rend(); ++form) {
         if ((*form)->modal() && (*form)->visible()) {
             return *form;

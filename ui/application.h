@@ -8,6 +8,7 @@
 #include "platform/cursors.h"
 #include "platform/message_boxes.h"
 #include "ui/backend.h"
+#include "ui/modal_message_boxes.h"
 
 namespace ui {
 
@@ -49,13 +50,22 @@ public:
     platform::CursorKind cursor() const { return cursor_; }
     void setCursor(platform::CursorKind cursor);
 
-    // The exception barrier described above.
+    // The exception barrier described above; it lets nothing through.
     void deliver(const std::function<void()>& event);
     // The standard error box: the exception's text, the title as caption, OK,
-    // error icon, owned by the modal form that is up, else by the main form.
+    // error icon. A box that cannot be shown leaves nothing more to tell.
     void handleException(const std::exception& error);
+    // The standard error box of an exception, for when no application is left
+    // to show it.
+    static platform::MessageBoxRequest errorBox(const std::exception& error,
+                                                const std::wstring& caption);
 
-    platform::MessageBoxes& messageBoxes() { return messageBoxes_; }
+    // Message boxes owned by the topmost window (ModalMessageBoxes): the only
+    // way the program shows one.
+    platform::MessageBoxes& messageBoxes() { return modalBoxes_; }
+    // The modal form on top, whose buttons a box must block; else the main form
+    // once shown; else none.
+    const Form* topmostWindow() const;
     Backend& backend() { return backend_; }
 
     // For forms.
@@ -64,10 +74,8 @@ public:
     const std::vector<Form*>& forms() const { return forms_; }
 
 private:
-    const Form* errorBoxOwner() const;
-
     Backend& backend_;
-    platform::MessageBoxes& messageBoxes_;
+    ModalMessageBoxes modalBoxes_;
     std::wstring title_;
     Form* mainForm_ = nullptr;
     std::vector<Form*> forms_;

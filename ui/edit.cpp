@@ -95,6 +95,11 @@ void Edit::storeUserText(const std::wstring& text) {
     if (text == text_) {
         return;
     }
+    if (!acceptsUserText(text)) {
+        mirror(Property::Text);
+        mirror(Property::Selection);
+        return;
+    }
     text_ = text;
     fire(onChange);
 }

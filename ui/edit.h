@@ -43,8 +43,14 @@ public:
     Event onChange;
 
     // For the native peer: the text and caret the user left in the native edit.
+    // Text the edit does not accept (acceptsUserText) is put back as it was.
     void storeUserText(const std::wstring& text);
     void storeSelection(int start, int length);
+
+protected:
+    // Whether a change the native edit made by itself (typing, paste, cut, its
+    // context menu, a WM_SETTEXT from another program) may stand.
+    virtual bool acceptsUserText(const std::wstring&) const { return true; }
 
 private:
     void changeText(const std::wstring& text, int caret);

@@ -227,10 +227,22 @@ void collectTabStops(const Control& parent, std::vector<Control*>& stops) {
 
 }  // namespace
 
-std::vector<Control*> Form::tabStops() {
+std::vector<Control*> Form::tabStops() const {
     std::vector<Control*> stops;
     collectTabStops(*this, stops);
     return stops;
+}
+
+void Form::focusFirstWithin(Control& container) {
+    if (activeControl_ != nullptr && container.contains(*activeControl_) &&
+        activeControl_->canFocus()) {
+        return;
+    }
+    std::vector<Control*> stops;
+    collectTabStops(container, stops);
+    if (!stops.empty()) {
+        setActiveControl(stops.front());
+    }
 }
 
 void Form::selectNext(bool forward) {

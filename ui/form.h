@@ -59,6 +59,9 @@ public:
     void setActiveControl(Control* control);
     // Moves the focus to the next (or previous) tab stop in tab order, wrapping.
     void selectNext(bool forward);
+    // Focuses the first tab stop within container, unless the focus is on a
+    // usable control in it already; nothing when it has no tab stop.
+    void focusFirstWithin(Control& container);
     // What the form does with a key the focused control left alone: Tab and
     // Shift+Tab move the focus, Enter clicks the focused or else the default
     // button, Esc the cancel button. Returns whether it used the key.
@@ -86,7 +89,7 @@ protected:
 
 private:
     void focusFirst();
-    std::vector<Control*> tabStops();
+    std::vector<Control*> tabStops() const;
     Button* findButton(bool (*wanted)(const Button&));
 
     Application& application_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/form.h"
+
 namespace ui {
 namespace {
 
@@ -41,9 +43,17 @@ int TabSheet::pageIndex() const {
     return -1;
 }
 
+// A page of a wizard (a page control without tabs) gives the keyboard a place
+// when it comes, as wizard pages do: its first usable control, unless its show
+// handler placed the focus in it. With tabs the focus stays on the tab row, so
+// that the arrow keys go on switching tabs.
 void TabSheet::showingChanged(bool showing) {
-    if (showing) {
-        fire(onShow);
+    if (!showing) {
+        return;
+    }
+    fire(onShow);
+    if (!pageControl().tabsVisible() && this->showing()) {
+        form().focusFirstWithin(*this);
     }
 }
 

@@ -210,6 +210,17 @@ void type(Edit& edit, const std::wstring& text) {
     }
 }
 
+void paste(Edit& edit, const std::wstring& text) {
+    requireOperable(edit, "pasted into");
+    if (edit.readOnly()) {
+        return;
+    }
+    const std::wstring& before = edit.text();
+    const auto start = static_cast<size_t>(edit.selStart());
+    input::editChanged(edit, before.substr(0, start) + text +
+                                 before.substr(start + static_cast<size_t>(edit.selLength())));
+}
+
 bool pressAccelerator(Form& form, wchar_t letter) {
     requireOperable(form, "typed into");
     const int key = static_cast<int>(std::towupper(letter));

@@ -63,6 +63,9 @@ void pressEnter(Form& form);
 void pressTab(Form& form, bool backwards = false);
 // Focuses the edit and types the text's characters (WM_CHAR only).
 void type(Edit& edit, const std::wstring& text);
+// Pastes the text over the selection, as the native edit's paste reports it
+// (the whole new text); nothing in a read-only edit.
+void paste(Edit& edit, const std::wstring& text);
 // Alt+letter (the letter's key with Alt, then the system character). Returns
 // whether a control's accelerator took it; the focused control's onKeyDown can
 // discard the key first.

@@ -11,6 +11,7 @@ struct KeyCap {
     int scanCode = 0;
     wchar_t plain = 0;
     wchar_t shifted = 0;
+    wchar_t altGr = 0;
 };
 
 constexpr wchar_t kBackspaceCharacter = 0x08;
@@ -77,13 +78,30 @@ std::map<int, KeyCap> usLayout() {
     return keys;
 }
 
-const std::map<int, KeyCap>& layout() {
-    static const auto keys = usLayout();
+std::map<int, KeyCap> germanLayout() {
+    std::map<int, KeyCap> keys = usLayout();
+    const std::pair<int, wchar_t> altGrCharacters[] = {
+        {'Q', L'@'}, {'E', L'\u20AC'}, {'7', L'{'}, {'8', L'['}, {'9', L']'}, {'0', L'}'},
+    };
+    for (const auto& [virtualKey, character] : altGrCharacters) {
+        keys[virtualKey].altGr = character;
+    }
+    // The dead keys, by the codes the German layout gives them.
+    constexpr int kCircumflexKey = 0xDC;
+    constexpr int kAcuteKey = 0xDD;
+    keys[kCircumflexKey] = {41, L'^', L'\u00B0'};
+    keys[kAcuteKey] = {13, L'\u00B4', L'`'};
     return keys;
 }
 
-const KeyCap* find(int virtualKey) {
-    const auto& keys = layout();
+const std::map<int, KeyCap>& keysOf(MemoryLayout layout) {
+    static const auto us = usLayout();
+    static const auto german = germanLayout();
+    return layout == MemoryLayout::German ? german : us;
+}
+
+const KeyCap* find(MemoryLayout layout, int virtualKey) {
+    const auto& keys = keysOf(layout);
     const auto it = keys.find(virtualKey);
     return it == keys.end() ? nullptr : &it->second;
 }
@@ -99,7 +117,7 @@ bool isLetter(int virtualKey) {
 wchar_t typedCharacter(int virtualKey, const KeyCap& key, const KeyboardState& state) {
     const bool ctrl = held(state, vk::kCtrl);
     if (ctrl && held(state, vk::kAlt)) {
-        return 0;
+        return key.altGr;
     }
     if (ctrl) {
         return isLetter(virtualKey) ? static_cast<wchar_t>(virtualKey & kControlCharacterBits) : 0;
@@ -114,12 +132,12 @@ wchar_t typedCharacter(int virtualKey, const KeyCap& key, const KeyboardState& s
 }  // namespace
 
 int MemoryKeyboard::scanCode(int virtualKey) {
-    const KeyCap* key = find(virtualKey);
+    const KeyCap* key = find(layout_, virtualKey);
     return key ? key->scanCode : 0;
 }
 
 std::wstring MemoryKeyboard::translate(int virtualKey, const KeyboardState& state) {
-    const KeyCap* key = find(virtualKey);
+    const KeyCap* key = find(layout_, virtualKey);
     const wchar_t character = key ? typedCharacter(virtualKey, *key, state) : 0;
     return character ? std::wstring(1, character) : std::wstring();
 }

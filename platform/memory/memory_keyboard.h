@@ -6,8 +6,20 @@
 
 namespace platform {
 
-// A US keyboard held in memory. Tests say which keys are held and whether Caps
-// Lock is on; keys sent to the system and beeps are recorded instead of made.
+// The layouts the in-memory keyboard knows.
+enum class MemoryLayout {
+    UnitedStates,
+    // The German layout's differences that matter to recording: AltGr (Ctrl
+    // with Alt) types @ on Q, the euro sign on E and the braces and brackets
+    // on 7 to 0, and the keys left of 1 and of Backspace are dead keys (^, and
+    // the acute accent or ` with Shift). Other keys are as on the US layout.
+    German,
+};
+
+// A keyboard held in memory, US unless told otherwise. Tests say which keys are
+// held and whether Caps Lock is on; keys sent to the system and beeps are
+// recorded instead of made. Translating has no side effect: a dead key types
+// its accent each time and changes nothing for the next key.
 //
 // Translation follows the US layout: letters (upper case when Shift or Caps
 // Lock, not both, is on), digits and their shifted symbols, the punctuation
@@ -18,6 +30,8 @@ namespace platform {
 // nothing.
 class MemoryKeyboard : public Keyboard {
 public:
+    explicit MemoryKeyboard(MemoryLayout layout = MemoryLayout::UnitedStates) : layout_(layout) {}
+
     KeyboardState state() override { return state_; }
     int scanCode(int virtualKey) override;
     std::wstring translate(int virtualKey, const KeyboardState& state) override;
@@ -33,6 +47,7 @@ public:
     int asteriskBeeps() const { return asteriskBeeps_; }
 
 private:
+    MemoryLayout layout_;
     KeyboardState state_{};
     std::vector<int> sentKeyDowns_;
     int asteriskBeeps_ = 0;

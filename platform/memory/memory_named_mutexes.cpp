@@ -1,7 +1,5 @@
 #include "platform/memory/memory_named_mutexes.h"
 
-#include "platform/errors.h"
-
 namespace platform {
 
 MemoryMutexTable& MemoryMutexTable::processWide() {
@@ -47,23 +45,25 @@ bool MemoryNamedMutexes::exists(const std::wstring& name) {
 }
 
 MutexHandle MemoryNamedMutexes::createOwned(const std::wstring& name) {
-    const bool created = !table_.exists(name);
+    const bool madeElsewhere = table_.exists(name);
     const MutexHandle handle = open(name);
-    if (created) {
-        table_.mutexes_[name].owner = this;
+    if (madeElsewhere) {
+        return kNoMutex;
     }
+    table_.mutexes_[name].owner = this;
     return handle;
 }
 
-void MemoryNamedMutexes::release(MutexHandle mutex) {
+bool MemoryNamedMutexes::release(MutexHandle mutex) noexcept {
     if (mutex == kNoMutex || mutex > handles_.size()) {
-        throw Error(L"Releasing a mutex handle this process does not hold");
+        return false;
     }
     auto& entry = table_.mutexes_[handles_[mutex - 1]];
     if (entry.owner != this) {
-        throw Error(L"Releasing a mutex this process does not own");
+        return false;
     }
     entry.owner = nullptr;
+    return true;
 }
 
 }  // namespace platform

@@ -41,7 +41,7 @@ public:
 
     bool exists(const std::wstring& name) override;
     MutexHandle createOwned(const std::wstring& name) override;
-    void release(MutexHandle mutex) override;
+    bool release(MutexHandle mutex) noexcept override;
 
     // Handles this process holds open.
     size_t openHandles() const { return handles_.size(); }

@@ -11,6 +11,10 @@ namespace {
 
 // Room for the longest translation a layout can give (a ligature).
 constexpr int kTranslationCapacity = 8;
+// Leaves the keyboard's dead-key state as it is (honoured since Windows 10
+// 1607): translating a dead key here must neither start an accent nor take the
+// one the user started, or the next key typed comes out changed.
+constexpr UINT kKeepKeyboardState = 0x4;
 
 }  // namespace
 
@@ -28,9 +32,9 @@ int Win32Keyboard::scanCode(int virtualKey) {
 
 std::wstring Win32Keyboard::translate(int virtualKey, const KeyboardState& state) {
     wchar_t buffer[kTranslationCapacity] = {};
-    const int result =
-        ToUnicode(static_cast<UINT>(virtualKey), static_cast<UINT>(scanCode(virtualKey)),
-                  state.data(), buffer, kTranslationCapacity, 0);
+    const int result = ToUnicodeEx(static_cast<UINT>(virtualKey),
+                                   static_cast<UINT>(scanCode(virtualKey)), state.data(), buffer,
+                                   kTranslationCapacity, kKeepKeyboardState, GetKeyboardLayout(0));
     // A dead key answers -1 and leaves its accent character in the buffer.
     const int length = result < 0 ? 1 : std::min(result, kTranslationCapacity);
     return std::wstring(buffer, static_cast<size_t>(length));

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "platform/errors.h"
-
 namespace platform {
 
 Win32NamedMutexes::~Win32NamedMutexes() {
@@ -27,15 +25,14 @@ MutexHandle Win32NamedMutexes::createOwned(const std::wstring& name) {
     if (mutex == nullptr) {
         return kNoMutex;
     }
+    // Read before anything else can change the thread's last error.
+    const bool madeElsewhere = GetLastError() == ERROR_ALREADY_EXISTS;
     handles_.push_back(reinterpret_cast<MutexHandle>(mutex));
-    return reinterpret_cast<MutexHandle>(mutex);
+    return madeElsewhere ? kNoMutex : reinterpret_cast<MutexHandle>(mutex);
 }
 
-void Win32NamedMutexes::release(MutexHandle mutex) {
-    if (!ReleaseMutex(reinterpret_cast<HANDLE>(mutex))) {
-        throw Error(L"Releasing a mutex this process does not own (error " +
-                    std::to_wstring(GetLastError()) + L")");
-    }
+bool Win32NamedMutexes::release(MutexHandle mutex) noexcept {
+    return ReleaseMutex(reinterpret_cast<HANDLE>(mutex)) != FALSE;
 }
 
 }  // namespace platform

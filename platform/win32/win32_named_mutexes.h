@@ -17,7 +17,7 @@ public:
 
     bool exists(const std::wstring& name) override;
     MutexHandle createOwned(const std::wstring& name) override;
-    void release(MutexHandle mutex) override;
+    bool release(MutexHandle mutex) noexcept override;
 
 private:
     std::vector<MutexHandle> handles_;

@@ -54,10 +54,22 @@ const std::wstring* lookUp(const std::map<int, std::wstring>& names, int key) {
     return it == names.end() ? nullptr : &it->second;
 }
 
-// The key's character with Ctrl taken out of the state, so that Ctrl+C names
-// "c" rather than the control character.
+bool held(const platform::KeyboardState& state, int key) {
+    return (state[key] & platform::kKeyHeld) != 0;
+}
+
+// The key's character. Ctrl with Alt is AltGr on many layouts: a character it
+// types is what the user typed. Otherwise Ctrl is taken out of the state, so
+// that Ctrl+C names "c" rather than the control character.
 std::wstring typedCharacter(int key, platform::Keyboard& keyboard) {
+    constexpr wchar_t kFirstPrintable = L' ';
     auto state = keyboard.state();
+    if (held(state, vk::kCtrl) && held(state, vk::kAlt)) {
+        const std::wstring withAltGr = keyboard.translate(key, state);
+        if (!withAltGr.empty() && withAltGr.front() >= kFirstPrintable) {
+            return withAltGr.substr(0, 1);
+        }
+    }
     for (const int ctrl : {vk::kCtrl, vk::kLeftCtrl, vk::kRightCtrl}) {
         state[ctrl] &= static_cast<uint8_t>(~platform::kKeyHeld);
     }

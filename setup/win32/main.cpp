@@ -1,6 +1,8 @@
 // tarvex.exe: the real services and native windows around the setup program.
 #include <windows.h>
 
+#include <exception>
+
 #include "platform/win32/win32_cursors.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_keyboard.h"
@@ -14,13 +16,10 @@
 #include "ui/application.h"
 #include "ui/win32/win32_backend.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    // A library planted in the working directory must never stand in for the
-    // driver's.
-    platform::excludeCurrentDirectoryFromLibrarySearch();
+namespace {
 
+int run(HINSTANCE instance, platform::MessageBoxes& messageBoxes) {
     platform::Win32Registry registry;
-    platform::Win32MessageBoxes messageBoxes;
     platform::Win32Cursors cursors;
     platform::Win32Keyboard keyboard;
     platform::Win32Modules modules;
@@ -28,10 +27,33 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     platform::Win32Resources resources;
     platform::Win32SystemInfo system;
     platform::Win32NamedMutexes mutexes;
-    setup::Services services{registry, messageBoxes, cursors,   keyboard,
-                             modules,  files,        resources, system};
 
     ui::win32::Win32Backend backend(cursors, instance);
     ui::Application application(backend, messageBoxes);
+    setup::Services services{
+        registry, application.messageBoxes(), cursors, keyboard, modules, files, resources, system};
     return setup::runProgram(application, services, mutexes);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // A library planted in the working directory must never stand in for the
+    // driver's.
+    platform::excludeCurrentDirectoryFromLibrarySearch();
+
+    platform::Win32MessageBoxes messageBoxes;
+    // The application's own barrier covers everything from the guard on; this
+    // one covers setting up the services and the windowing before it, which
+    // have no window to show an error over.
+    try {
+        return run(instance, messageBoxes);
+    } catch (const std::exception& error) {
+        try {
+            messageBoxes.show(ui::Application::errorBox(error, setup::kApplicationTitle));
+        } catch (...) {
+        }
+    } catch (...) {
+    }
+    return 0;
 }

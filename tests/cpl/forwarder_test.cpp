@@ -370,6 +370,41 @@ TEST_F(ForwarderTest, SetupProgramPlantedInTheCurrentDirectoryIsNeverStarted) {
     EXPECT_EQ(waitForSetupProgramStarts(1), std::vector<std::string>{kSetupProgramStart});
 }
 
+// After the search, the places the system and the driver say the program is
+// installed; each one alone is enough.
+TEST_F(ForwarderTest, SetupProgramRegisteredAmongTheMachinesApplicationPathsIsStarted) {
+    installAppletLibrary();
+    registerSetupProgramPath(L"\"" + installSetupProgramOutsideTheSearch() + L"\\tarvex.exe\"");
+    ASSERT_NO_FATAL_FAILURE(openPanel());
+
+    EXPECT_EQ(send(CPL_DBLCLK, 0, 0), 0);
+    EXPECT_EQ(waitForSetupProgramStarts(1), std::vector<std::string>{kSetupProgramStart});
+    EXPECT_TRUE(forwarderMessageBoxes().empty());
+}
+
+TEST_F(ForwarderTest, SetupProgramInTheDriversInstallDirectoryIsStarted) {
+    installAppletLibrary();
+    setInstallDirectory(installSetupProgramOutsideTheSearch() + L"\\");
+    ASSERT_NO_FATAL_FAILURE(openPanel());
+
+    EXPECT_EQ(send(CPL_DBLCLK, 0, 0), 0);
+    EXPECT_EQ(waitForSetupProgramStarts(1), std::vector<std::string>{kSetupProgramStart});
+    EXPECT_TRUE(forwarderMessageBoxes().empty());
+}
+
+TEST_F(ForwarderTest, RegisteredPlacesNeverLeadToTheCurrentDirectory) {
+    installAppletLibrary();
+    plantSetupProgramInCurrentDirectory();
+    registerSetupProgramPath(L"tarvex.exe");
+    setInstallDirectory(L".");
+    ASSERT_NO_FATAL_FAILURE(openPanel());
+
+    EXPECT_EQ(send(CPL_DBLCLK, 0, 0), 0);
+    EXPECT_EQ(forwarderMessageBoxes(),
+              (std::vector<SeenMessageBox>{
+                  {kLaunchFailed.caption, kLaunchFailed.text, controlPanelWindow()}}));
+}
+
 TEST_F(ForwarderTest, AppletLibraryPlantedInTheCurrentDirectoryIsNeverLoaded) {
     installAppletLibrary();
     plantAppletLibraryInCurrentDirectory();

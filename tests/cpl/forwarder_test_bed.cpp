@@ -41,6 +41,40 @@ fs::path programFolder(const fs::path& folder) {
 fs::path workFolder(const fs::path& folder) {
     return folder / L"work";
 }
+fs::path outsideFolder(const fs::path& folder) {
+    return folder / L"installed programs";
+}
+
+constexpr wchar_t kRegisteredPathKey[] =
+    L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\tarvex.exe";
+constexpr wchar_t kDriverKey[] = L"SOFTWARE\\Orvane";
+constexpr wchar_t kInstallDirectoryValue[] = L"Orvane Directory";
+
+const wchar_t* valueName(const std::wstring& name) {
+    return name.empty() ? nullptr : name.c_str();
+}
+
+std::optional<std::wstring> machineString(const std::wstring& key, const std::wstring& name) {
+    DWORD bytes = 0;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), valueName(name), RRF_RT_REG_SZ, nullptr,
+                     nullptr, &bytes) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::wstring text(bytes / sizeof(wchar_t), L'\0');
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), valueName(name), RRF_RT_REG_SZ, nullptr,
+                     text.data(), &bytes) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    text.resize(bytes / sizeof(wchar_t) - 1);
+    return text;
+}
+
+void writeMachineString(HKEY key, const std::wstring& name, const std::wstring& text) {
+    const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    ASSERT_EQ(RegSetValueExW(key, valueName(name), 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(text.c_str()), bytes),
+              ERROR_SUCCESS);
+}
 
 // This run's folders; those of earlier runs go on the first call. They cannot go
 // at the end of a run: the applet libraries stay loaded until the process ends.
@@ -108,10 +142,47 @@ void ScopedEnvironment::set(const std::wstring& name, const std::wstring& value)
     SetEnvironmentVariableW(name.c_str(), value.c_str());
 }
 
+ScopedMachineValues::~ScopedMachineValues() {
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, it->key.c_str(), 0, KEY_SET_VALUE, &key) !=
+            ERROR_SUCCESS) {
+            continue;
+        }
+        if (it->text) {
+            writeMachineString(key, it->name, *it->text);
+        } else {
+            RegDeleteValueW(key, valueName(it->name));
+        }
+        RegCloseKey(key);
+        if (it->keyMade) {
+            RegDeleteKeyW(HKEY_LOCAL_MACHINE, it->key.c_str());
+        }
+    }
+}
+
+void ScopedMachineValues::set(const std::wstring& keyPath, const std::wstring& name,
+                              const std::wstring& text) {
+    const bool touched = std::any_of(saved_.begin(), saved_.end(), [&](const Saved& saved) {
+        return saved.key == keyPath && saved.name == name;
+    });
+    const std::optional<std::wstring> old = machineString(keyPath, name);
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &key, &disposition),
+              ERROR_SUCCESS);
+    if (!touched) {
+        saved_.push_back({keyPath, name, old, disposition == REG_CREATED_NEW_KEY});
+    }
+    writeMachineString(key, name, text);
+    RegCloseKey(key);
+}
+
 void ForwarderTestBed::SetUp() {
     folder_ = testFolder();
     for (const auto& made : {panelFolder(folder_), appletFolder(folder_), programFolder(folder_),
-                             workFolder(folder_)}) {
+                             workFolder(folder_), outsideFolder(folder_)}) {
         fs::create_directories(made);
     }
     fs::copy_file(kBuiltForwarder, forwarderPath());
@@ -124,6 +195,9 @@ void ForwarderTestBed::SetUp() {
                       (folder_ / kSetupProgramTraceFile).wstring());
     setAppletNames(standins::kTMainDefaultApplets);
     setAnsiRecords(false);
+    machineValues_ = std::make_unique<ScopedMachineValues>();
+    registerSetupProgramPath(L"");
+    setInstallDirectory(L"");
 
     previousCurrentDirectory_ = fs::current_path();
     fs::current_path(workFolder(folder_));
@@ -140,6 +214,7 @@ void ForwarderTestBed::TearDown() {
         DestroyWindow(controlPanelWindow_);
     }
     fs::current_path(previousCurrentDirectory_);
+    machineValues_.reset();
     environment_.reset();
 }
 
@@ -159,6 +234,19 @@ void ForwarderTestBed::plantAppletLibraryInCurrentDirectory() {
 
 void ForwarderTestBed::plantSetupProgramInCurrentDirectory() {
     fs::copy_file(kBuiltSetupProgram, workFolder(folder_) / kSetupProgramFile);
+}
+
+std::wstring ForwarderTestBed::installSetupProgramOutsideTheSearch() {
+    fs::copy_file(kBuiltSetupProgram, outsideFolder(folder_) / kSetupProgramFile);
+    return outsideFolder(folder_).wstring();
+}
+
+void ForwarderTestBed::registerSetupProgramPath(const std::wstring& stored) {
+    machineValues_->set(kRegisteredPathKey, L"", stored);
+}
+
+void ForwarderTestBed::setInstallDirectory(const std::wstring& stored) {
+    machineValues_->set(kDriverKey, kInstallDirectoryValue, stored);
 }
 
 void ForwarderTestBed::setAppletNames(const std::wstring& names) {

@@ -49,6 +49,28 @@ private:
     std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
 };
 
+// String values of HKEY_LOCAL_MACHINE set for a test: each gets its old text
+// back afterwards, or goes again with the key made for it.
+class ScopedMachineValues {
+public:
+    ScopedMachineValues() = default;
+    ~ScopedMachineValues();
+    ScopedMachineValues(const ScopedMachineValues&) = delete;
+    ScopedMachineValues& operator=(const ScopedMachineValues&) = delete;
+
+    // An empty name stands for the key's default value.
+    void set(const std::wstring& key, const std::wstring& name, const std::wstring& text);
+
+private:
+    struct Saved {
+        std::wstring key;
+        std::wstring name;
+        std::optional<std::wstring> text;
+        bool keyMade = false;
+    };
+    std::vector<Saved> saved_;
+};
+
 // An installed system as sornel.dll sees it, made fresh for each test in a
 // folder of its own: a copy of the library, and on request the stand-in applet
 // library and the stand-in setup program, each in a folder that PATH names, as
@@ -56,7 +78,9 @@ private:
 // programs' folders do, so that a path split at the blank shows (a missing
 // library, or a setup program started with stray arguments). The current
 // directory is an empty folder of its own, a window stands for the control
-// panel, and every message box is answered and remembered.
+// panel, and every message box is answered and remembered. Neither the
+// machine's application paths nor the driver's install directory name a setup
+// program unless a test says so.
 class ForwarderTestBed : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -69,6 +93,13 @@ protected:
     void plantAppletLibraryInCurrentDirectory();
     // A copy of the stand-in setup program in the current directory.
     void plantSetupProgramInCurrentDirectory();
+    // A copy of the stand-in setup program in a folder no search looks in;
+    // returns that folder.
+    std::wstring installSetupProgramOutsideTheSearch();
+    // The machine's registered path of the setup program (App Paths), and the
+    // driver's "Orvane Directory", as stored text.
+    void registerSetupProgramPath(const std::wstring& stored);
+    void setInstallDirectory(const std::wstring& stored);
     // Names the stand-in's applets, comma-separated, in index order.
     void setAppletNames(const std::wstring& names);
     void setAnsiRecords(bool ansi);
@@ -92,6 +123,7 @@ private:
     std::filesystem::path folder_;
     std::filesystem::path previousCurrentDirectory_;
     std::unique_ptr<ScopedEnvironment> environment_;
+    std::unique_ptr<ScopedMachineValues> machineValues_;
     std::unique_ptr<MessageBoxWatcher> messageBoxes_;
     HWND controlPanelWindow_ = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace cpl {
 namespace {
 
@@ -43,6 +45,35 @@ TEST(SearchPath, PathEntriesThatDependOnTheCurrentDirectoryAreLeftOut) {
 
 TEST(SearchPath, EmptyPathEntriesAreSkipped) {
     EXPECT_EQ(searchPathWithoutCurrentDirectory({}, L";;C:\\a;;C:\\b;"), L"C:\\a;C:\\b");
+}
+
+// Where the setup program may be registered or installed, as the forwarder
+// tries the places in turn.
+TEST(SearchPath, TheFirstExistingFileNamedByAnAbsolutePathIsTaken) {
+    const std::vector<std::wstring> existing = {L"C:\\Program Files\\Orvane\\tarvex.exe",
+                                                L"C:\\Orvane\\tarvex.exe", L"tarvex.exe",
+                                                L"\\tarvex.exe"};
+    const auto exists = [&](const std::wstring& path) {
+        return std::find(existing.begin(), existing.end(), path) != existing.end();
+    };
+    struct Case {
+        std::vector<std::wstring> candidates;
+        std::wstring found;
+    };
+    const Case cases[] = {
+        {{L"", unquotedPath(L"\"C:\\Program Files\\Orvane\\tarvex.exe\""),
+          pathInDirectory(L"C:\\Orvane\\", L"tarvex.exe")},
+         L"C:\\Program Files\\Orvane\\tarvex.exe"},
+        {{L"", L"", pathInDirectory(L"C:\\Orvane", L"tarvex.exe")}, L"C:\\Orvane\\tarvex.exe"},
+        {{L"", L"C:\\Gone\\tarvex.exe", pathInDirectory(L"C:\\Orvane\\", L"tarvex.exe")},
+         L"C:\\Orvane\\tarvex.exe"},
+        {{L"", unquotedPath(L"tarvex.exe"), pathInDirectory(L"", L"tarvex.exe")}, L""},
+        {{L"\\tarvex.exe", unquotedPath(L"\"\""), L"\"C:\\Orvane\\tarvex.exe\""}, L""},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.found.begin(), row.found.end()));
+        EXPECT_EQ(firstExistingFile(row.candidates, exists), row.found);
+    }
 }
 
 }  // namespace

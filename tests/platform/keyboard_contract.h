@@ -127,4 +127,54 @@ REGISTER_TYPED_TEST_SUITE_P(KeyboardContract, LettersTypeLowerCaseAndUpperCaseWi
                             ControlKeysTypeTheirControlCharacters, KeysWithoutCharactersTypeNothing,
                             ScanCodesAreThoseOfTheKeysSetOne);
 
+// What every Keyboard implementation does on the German layout, which has
+// AltGr characters and dead keys. A world gives the keyboard with that layout
+// active, or says it cannot (then the cases are skipped).
+template <typename World>
+class GermanKeyboardContract : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!world_.available()) {
+            GTEST_SKIP() << "this system cannot give a keyboard the German layout";
+        }
+    }
+    std::wstring typed(int key, std::initializer_list<int> held = {}) {
+        KeyboardState state{};
+        for (const int k : held) {
+            state[k] |= kKeyHeld;
+        }
+        return world_.keyboard().translate(key, state);
+    }
+
+    World world_;
+};
+
+TYPED_TEST_SUITE_P(GermanKeyboardContract);
+
+constexpr int kCircumflexKey = 0xDC;
+constexpr int kAcuteKey = 0xDD;
+
+TYPED_TEST_P(GermanKeyboardContract, AltGrTypesTheLayoutsOwnCharacters) {
+    // AltGr holds Ctrl and Alt together.
+    const auto altGr = {vk::kCtrl, vk::kAlt};
+    EXPECT_EQ(this->typed('Q', altGr), L"@");
+    EXPECT_EQ(this->typed('E', altGr), L"\u20AC");
+    EXPECT_EQ(this->typed('8', altGr), L"[");
+    EXPECT_EQ(this->typed('Q'), L"q");
+}
+
+TYPED_TEST_P(GermanKeyboardContract, ADeadKeyTypesItsAccentAndLeavesTheNextKeyAlone) {
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        EXPECT_EQ(this->typed(kCircumflexKey), L"^");
+        EXPECT_EQ(this->typed(kAcuteKey, {vk::kShift}), L"`");
+    }
+    EXPECT_EQ(this->typed('E'), L"e") << "no accent was left waiting";
+    EXPECT_EQ(this->typed(kAcuteKey), L"\u00B4");
+    EXPECT_EQ(this->typed('A'), L"a");
+}
+
+REGISTER_TYPED_TEST_SUITE_P(GermanKeyboardContract, AltGrTypesTheLayoutsOwnCharacters,
+                            ADeadKeyTypesItsAccentAndLeavesTheNextKeyAlone);
+
 }  // namespace platform::contract

@@ -9,6 +9,17 @@
 namespace platform {
 namespace contract {
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, KeyboardContract, MemoryKeyboard);
+
+class MemoryGermanWorld {
+public:
+    bool available() const { return true; }
+    Keyboard& keyboard() { return keyboard_; }
+
+private:
+    MemoryKeyboard keyboard_{MemoryLayout::German};
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Memory, GermanKeyboardContract, MemoryGermanWorld);
 }  // namespace contract
 
 namespace {

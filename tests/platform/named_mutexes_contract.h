@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-#include "platform/errors.h"
 #include "platform/single_instance.h"
 
 namespace platform::contract {
@@ -54,11 +53,23 @@ TYPED_TEST_P(NamedMutexesContract, AMutexEndsWithTheLastProcessHoldingIt) {
     EXPECT_FALSE(this->world_.startProcess()->exists(this->name_));
 }
 
-TYPED_TEST_P(NamedMutexesContract, ReleasingTwiceIsAnError) {
+TYPED_TEST_P(NamedMutexesContract, ReleasingWhatIsNotOwnedSaysSoWithoutThrowing) {
     auto process = this->world_.startProcess();
     const MutexHandle mutex = process->createOwned(this->name_);
-    process->release(mutex);
-    EXPECT_THROW(process->release(mutex), Error);
+    EXPECT_TRUE(process->release(mutex));
+    EXPECT_FALSE(process->release(mutex));
+    EXPECT_FALSE(process->release(kNoMutex));
+}
+
+TYPED_TEST_P(NamedMutexesContract, CreatingAMutexAnotherProcessMadeOwnsNothingButHoldsIt) {
+    auto first = this->world_.startProcess();
+    auto second = this->world_.startProcess();
+    const MutexHandle made = first->createOwned(this->name_);
+    EXPECT_EQ(second->createOwned(this->name_), kNoMutex);
+    EXPECT_TRUE(first->release(made)) << "the maker still owns it";
+    first.reset();
+    EXPECT_TRUE(this->world_.startProcess()->exists(this->name_))
+        << "the second process's handle keeps it";
 }
 
 TYPED_TEST_P(NamedMutexesContract, OnlyOneCopyOfTheProgramRunsAtATime) {
@@ -81,10 +92,41 @@ TYPED_TEST_P(NamedMutexesContract, OnlyOneCopyOfTheProgramRunsAtATime) {
     EXPECT_TRUE(SingleInstance(*fourth, this->name_).claim());
 }
 
+// A copy that looks for the guard just before another copy makes it.
+class LookingTooEarly : public NamedMutexes {
+public:
+    explicit LookingTooEarly(NamedMutexes& process) : process_(process) {}
+    bool exists(const std::wstring&) override { return false; }
+    MutexHandle createOwned(const std::wstring& name) override {
+        return process_.createOwned(name);
+    }
+    bool release(MutexHandle mutex) noexcept override { return process_.release(mutex); }
+
+private:
+    NamedMutexes& process_;
+};
+
+TYPED_TEST_P(NamedMutexesContract, ACopyStartedInTheSameMomentAsAnotherEndsWithoutHarm) {
+    auto first = this->world_.startProcess();
+    const MutexHandle firstGuard = first->createOwned(this->name_);
+
+    auto second = this->world_.startProcess();
+    LookingTooEarly late(*second);
+    {
+        SingleInstance secondCopy(late, this->name_);
+        EXPECT_FALSE(secondCopy.claim());
+        EXPECT_NO_THROW(secondCopy.release());
+    }
+    EXPECT_TRUE(first->release(firstGuard)) << "the first copy keeps its guard";
+}
+
 REGISTER_TYPED_TEST_SUITE_P(NamedMutexesContract, AMutexNobodyMadeDoesNotExist,
                             AMadeMutexIsSeenByAnotherProcess,
                             AReleasedMutexLivesWhileItsHandleIsOpen,
-                            AMutexEndsWithTheLastProcessHoldingIt, ReleasingTwiceIsAnError,
-                            OnlyOneCopyOfTheProgramRunsAtATime);
+                            AMutexEndsWithTheLastProcessHoldingIt,
+                            ReleasingWhatIsNotOwnedSaysSoWithoutThrowing,
+                            CreatingAMutexAnotherProcessMadeOwnsNothingButHoldsIt,
+                            OnlyOneCopyOfTheProgramRunsAtATime,
+                            ACopyStartedInTheSameMomentAsAnotherEndsWithoutHarm);
 
 }  // namespace platform::contract

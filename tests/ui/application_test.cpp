@@ -56,6 +56,24 @@ TEST_F(ApplicationTest, AnyStandardExceptionShowsItsText) {
     EXPECT_EQ(boxes.shown()[0].text, L"List index out of bounds (3)");
 }
 
+// The barrier is the last one: nothing passes it, not even an exception of no
+// standard type or an error box the system refuses to show.
+TEST(ApplicationBarrier, LetsNothingThroughEvenWhenTheErrorBoxCannotBeShown) {
+    class NoDesktop : public platform::MessageBoxes {
+    public:
+        MessageAnswer show(const platform::MessageBoxRequest& box) override {
+            texts.push_back(box.text);
+            throw platform::Error(L"The message box could not be shown");
+        }
+        std::vector<std::wstring> texts;
+    } boxes;
+    HeadlessBackend backend;
+    Application application(backend, boxes);
+    EXPECT_NO_THROW(application.deliver([] { throw platform::Error(L"Drive not ready"); }));
+    EXPECT_NO_THROW(application.deliver([] { throw 42; }));
+    EXPECT_EQ(boxes.texts, (std::vector<std::wstring>{L"Drive not ready", L"unknown error"}));
+}
+
 TEST_F(ApplicationTest, AnErrorInAnEventFiredByASetterEndsTheWholeOuterHandler) {
     auto& bar = form.add<TrackBar>(L"trbSpeed");
     auto& down = form.add<Button>(L"btnMouseSpeedDown");
@@ -290,6 +308,29 @@ TEST_F(ModalForms, AnErrorInsideTheDialogShowsTheErrorBoxOverTheDialog) {
     dialog.showModal();
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].owner, dialog.windowId()) << "the box blocks the dialog";
+}
+
+TEST_F(ModalForms, EveryBoxIsOwnedByTheTopmostWindowWhateverTheCallerNamed) {
+    platform::MessageBoxRequest box;
+    box.text = L"Apply changes before continuing?";
+    box.owner = 0;
+    boxes.answerNext(MessageAnswer::Ok);
+    application.messageBoxes().show(box);
+    backend.onNextModal([&](Form&) {
+        box.owner = form.windowId();
+        boxes.answerNext(MessageAnswer::Ok);
+        application.messageBoxes().show(box);
+        user::click(cancel);
+    });
+    dialog.showModal();
+    boxes.answerNext(MessageAnswer::Ok);
+    application.messageBoxes().show(box);
+
+    const std::vector<WindowId> owners = {form.windowId(), dialog.windowId(), form.windowId()};
+    ASSERT_EQ(boxes.shown().size(), owners.size());
+    for (size_t i = 0; i < owners.size(); ++i) {
+        EXPECT_EQ(boxes.shown()[i].owner, owners[i]) << "box " << i;
+    }
 }
 
 TEST_F(ModalForms, AModalFormNobodyAnswersFailsTheTestEvenInsideAHandler) {

@@ -121,6 +121,39 @@ TEST_F(Focus, HidingOrDisablingTheFocusedControlGivesTheFocusToTheForm) {
         << "switching pages takes the focus from the page that goes";
 }
 
+TEST_F(Focus, AWizardPageTakesTheFocusToItsFirstControlATabbedPageLeavesItOnTheTabs) {
+    auto& panel = form.add<Panel>(L"panButton");
+    auto& next = panel.add<Button>(L"btnNext");
+    auto& devices = wizard.addPage(L"Page1");
+    auto& list = devices.add<ListBox>(L"lstDevicesFound");
+    auto& properties = wizard.addPage(L"Page7");
+    auto& tabs = properties.add<PageControl>(L"PageControl2");
+    tabs.addPage(L"TabSheet1").add<Button>(L"btnMotion");
+    auto& buttonsTab = tabs.addPage(L"TabSheet2");
+    buttonsTab.add<Button>(L"btnButtons");
+    auto& shown = wizard.addPage(L"Page13Like");
+    auto& chosenByHandler = shown.add<Button>(L"btnSecond");
+    shown.add<Button>(L"btnFirstInOrder").setTabOrder(0);
+    shown.onShow = [&](Control&) { chosenByHandler.setFocus(); };
+    form.show();
+    next.setFocus();
+
+    wizard.setActivePage(devices);
+    EXPECT_EQ(form.activeControl(), &list);
+    next.setFocus();
+    wizard.setActivePage(properties);
+    EXPECT_EQ(form.activeControl(), &tabs) << "the tab row comes first on the property page";
+    user::selectTab(tabs, 1);
+    EXPECT_EQ(form.activeControl(), &tabs) << "arrow keys go on switching tabs";
+    wizard.setActivePage(shown);
+    EXPECT_EQ(form.activeControl(), &chosenByHandler) << "the page's own choice stands";
+    next.setEnabled(false);
+    wizard.setActivePage(devices);
+    EXPECT_EQ(form.activeControl(), &list);
+    wizard.setActivePage(page);
+    EXPECT_EQ(form.activeControl(), &edit);
+}
+
 TEST_F(Focus, FocusingAHiddenControlFailsAndShowsTheErrorBoxWhenAHandlerTriesIt) {
     form.show();
     button.hide();

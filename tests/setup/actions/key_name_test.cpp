@@ -54,6 +54,22 @@ TEST_F(KeyNameTest, ModifierKeysAreNeverMarked) {
     }
 }
 
+TEST(KeyName, CharactersTypedWithAltGrAreNamedAsTyped) {
+    platform::MemoryKeyboard german(platform::MemoryLayout::German);
+    platform::MemoryKeyboard us;
+    const platform::ShiftState ctrlAlt{false, true, true};
+    for (auto* keyboard : {&german, &us}) {
+        keyboard->press(vk::kCtrl);
+        keyboard->press(vk::kAlt);
+    }
+    EXPECT_EQ(KeyName('Q', ctrlAlt, german), L"@");
+    EXPECT_EQ(KeyName('7', ctrlAlt, german), L"{");
+    EXPECT_EQ(KeyName('C', ctrlAlt, german), L"c") << "no AltGr character: the key's own";
+    EXPECT_EQ(KeyName('Q', ctrlAlt, us), L"q");
+    german.release(vk::kAlt);
+    EXPECT_EQ(KeyName('Q', {false, true, false}, german), L"q") << "Ctrl alone is no AltGr";
+}
+
 TEST_F(KeyNameTest, CapsLockHasTheEmptyNameAndOnlyTheMarkWithShift) {
     EXPECT_EQ(name(vk::kCapsLock), L"");
     EXPECT_EQ(name(vk::kCapsLock, kWithShift), L"Sh-");

@@ -1037,6 +1037,31 @@ TEST_F(Actions, TheBackspaceButtonKeepsTheStoredLengthLimit) {
     EXPECT_TRUE(w().txtActionString->focused());
 }
 
+// Only recording writes the capture edit: whatever the native edit reports
+// from a paste, a cut, a delete or text sent by another program is put back,
+// so that only whole symbols within the stored length are ever assigned.
+TEST_F(Actions, TextFromOutsideTheRecordingNeverStaysInTheCaptureEdit) {
+    openKeystrokePage();
+    type(tap(vk::kF1) + tap('A'));
+    ASSERT_EQ(captured(), L"{F1}a");
+    std::wstring overlong;
+    while (overlong.size() <= static_cast<size_t>(kLongestStoredMacro)) {
+        overlong += L"{F2}";
+    }
+    w().txtActionString->setSelStart(4);
+    for (const std::wstring& pasted : {std::wstring(L"{Ctr"), overlong, std::wstring(L"b")}) {
+        ui::user::paste(*w().txtActionString, pasted);
+        EXPECT_EQ(captured(), L"{F1}a") << platform::toUtf8(pasted);
+    }
+    for (const std::wstring& left : {std::wstring(L"{F1"), std::wstring()}) {
+        ui::input::editChanged(*w().txtActionString, left);
+        EXPECT_EQ(captured(), L"{F1}a") << "cut or deleted down to " << platform::toUtf8(left);
+    }
+    ui::user::click(*w().btnPage13Assign);
+    EXPECT_EQ(w().pendingMacro, L"{F1}a");
+    EXPECT_TRUE(messageBoxes.shown().empty());
+}
+
 // A macro the converter rejects is never assigned as an empty one: Assign
 // shows the converter's warning and the user stays on the page.
 TEST_F(Actions, ATypedBraceIsReportedOnEveryReleaseAndRefusedByAssign) {

@@ -45,8 +45,10 @@ std::wstring DriverNotification::value(const std::wstring& name) const {
 }
 
 TarvexScenario::TarvexScenario()
-    : resources(programResources()), services{registry, messageBoxes, cursors,   keyboard,
-                                              modules,  files,        resources, system} {
+    : resources(programResources()), services{registry,  application.messageBoxes(),
+                                              cursors,   keyboard,
+                                              modules,   files,
+                                              resources, system} {
     currentRegistry = &registry;
     notifications.clear();
 }

@@ -84,9 +84,11 @@ protected:
     platform::MemoryModules modules;
     platform::MemoryResources resources;
     platform::MemorySystemInfo system;
-    Services services;
     ui::HeadlessBackend backend;
     ui::Application application{backend, messageBoxes};
+    // Boxes go through the application, which names their owner, as the
+    // program's own do.
+    Services services;
 
 private:
     std::unique_ptr<TfrmTarvex> window_;

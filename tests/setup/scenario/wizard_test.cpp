@@ -85,6 +85,25 @@ TEST_F(Wizard, OneDeviceFromWelcomeToFinish) {
     EXPECT_TRUE(messageBoxes.shown().empty());
 }
 
+// Enter alone walks the wizard: each page puts the focus on its first control.
+TEST_F(Wizard, TheKeyboardHasAPlaceOnEveryPage) {
+    startWith("scenario_three_devices.reg");
+    ui::user::pressEnter(w());
+    ASSERT_EQ(w().wizardStep, TfrmTarvex::kDevicesStep);
+    EXPECT_FALSE(w().btnNext->enabled());
+    EXPECT_EQ(w().activeControl(), w().lstDevicesFound);
+
+    ui::user::select(*w().lstDevicesFound, 0);
+    ui::user::pressEnter(w());
+    ASSERT_EQ(w().wizardStep, TfrmTarvex::kDeviceTypeStep);
+    EXPECT_EQ(w().activeControl(), w().ListBox1);
+
+    ui::user::select(*w().ListBox1, kStandardTwoButtonRow);
+    ui::user::pressEnter(w());
+    ASSERT_EQ(w().wizardStep, TfrmTarvex::kPropertiesStep);
+    EXPECT_EQ(w().activeControl(), w().PageControl2);
+}
+
 TEST_F(Wizard, SeveralDevicesPassThroughTheSeveralDevicesPage) {
     startWith("scenario_three_devices.reg");
     next();
@@ -129,6 +148,9 @@ TEST_F(Wizard, NextWithoutAChoiceExplainsAndStays) {
     EXPECT_EQ(messageBoxes.shown().back().text, L"Please select a Mouse Type before continuing");
     EXPECT_EQ(messageBoxes.shown().back().caption, L"No Mouse Selected");
     EXPECT_TRUE(messageBoxes.shown().back().systemModal);
+    for (const auto& box : messageBoxes.shown()) {
+        EXPECT_EQ(box.owner, w().windowId()) << "the window is blocked while the box is up";
+    }
 }
 
 // Before the driver has found anything its key is made, and Enter on the empty
@@ -306,6 +328,7 @@ TEST_P(LeavingWithChanges, AsksAndDoesWhatTheAnswerSays) {
     EXPECT_EQ(box.caption, L"Warning");
     EXPECT_EQ(box.buttons, platform::MessageButtons::YesNoCancel);
     EXPECT_EQ(box.defaultButton, MessageAnswer::Cancel);
+    EXPECT_EQ(box.owner, w().windowId()) << "Next and Back are blocked while it is up";
     EXPECT_EQ(w().wizardStep, GetParam().stepAfter);
     EXPECT_EQ(storedSpeed(), GetParam().storedSpeed);
 }
@@ -419,6 +442,7 @@ TEST_F(Wizard, ClosingTheWindowWithChangesAsksToSaveThem) {
     messageBoxes.answerNext(MessageAnswer::Cancel);
     ui::user::closeWindow(w());
     EXPECT_EQ(messageBoxes.shown().back().text, L"Save mouse setup changes before quitting?");
+    EXPECT_EQ(messageBoxes.shown().back().owner, w().windowId());
     EXPECT_FALSE(application.terminated()) << "Cancel keeps the window open";
 
     messageBoxes.answerNext(MessageAnswer::Yes);
