@@ -26,14 +26,18 @@ void rewriteRecord(platform::RegistryKey& key, int number, const std::wstring& v
     key.writeString(actionValueName(number), actions);
 }
 
+}  // namespace
+
+std::wstring firstUseRecord(int buttonCount) {
+    return buttonCount <= 2 ? kTwoButtonDefaultRecord : kDefaultRecord;
+}
+
 std::wstring namedDefaultRecord(const std::wstring& name) {
     auto info = parsePropertyRecord(kDefaultRecord);
     info.applicationName = name;
     info.applicationNameLength = static_cast<int>(name.size());
     return buildPropertyRecord(info);
 }
-
-}  // namespace
 
 LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& device,
                               const std::wstring& applicationName) {
@@ -51,7 +55,7 @@ LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& dev
 
     const StoredRecord* matched = nullptr;
     if (firstFree == 1) {
-        loaded.recordText = device.buttonCount <= 2 ? kTwoButtonDefaultRecord : kDefaultRecord;
+        loaded.recordText = firstUseRecord(device.buttonCount);
         storeNewRecord(*key, 1, deviceKey + loaded.recordText, L"");
     } else {
         for (const auto& record : loaded.deviceRecords) {
