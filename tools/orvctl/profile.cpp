@@ -13,7 +13,8 @@
 namespace orvctl {
 namespace {
 
-using nlohmann::json;
+// Keys in the order written, so that people read the members in record order.
+using json = nlohmann::ordered_json;
 
 const char kDeviceCode[] = "deviceCode";
 const char kPort[] = "port";

@@ -180,13 +180,14 @@ std::vector<Setup> collectSetups(platform::Registry& registry, const DeviceId& d
                                                 application) == applications.end())) {
             return true;
         }
-        const auto name = setup::recordValueName(stored.number);
         const auto record = platform::part(stored.value, setup::kDeviceKeyLength);
         const auto actions = key->readString(setup::actionValueName(stored.number));
-        for (const auto& fault : {recordFault(record), actionsFault(actions)}) {
-            if (!fault.empty()) {
-                throw platform::Error(name + L": " + fault);
-            }
+        if (const auto fault = recordFault(record); !fault.empty()) {
+            throw platform::Error(setup::recordValueName(stored.number) + L": the record " + fault);
+        }
+        if (const auto fault = actionsFault(actions); !fault.empty()) {
+            throw platform::Error(setup::actionValueName(stored.number) + L": the action string " +
+                                  fault);
         }
         setups.push_back({device.deviceCode, device.portNumber, application, record, actions});
         return true;
