@@ -13,27 +13,106 @@ const std::wstring kHeader4 = L"REGEDIT4";
 const std::wstring kHeader5 = L"Windows Registry Editor Version 5.00";
 constexpr size_t kHexLineWidth = 80;
 
-bool isValidUtf8(std::string_view bytes) { return toUtf8(fromUtf8(bytes)) == bytes; }
+constexpr size_t kChunkSize = size_t{1} << 16;
+constexpr size_t kBomLength = 3;
 
-std::vector<std::wstring> splitLines(const std::wstring& text) {
-    std::vector<std::wstring> lines;
-    std::wstring line;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\r' || text[i] == L'\n') {
-            lines.push_back(line);
-            line.clear();
-            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') {
-                ++i;
+bool isValidUtf8(std::string_view bytes) {
+    return toUtf8(fromUtf8(bytes)) == bytes;
+}
+
+class BytesReader : public ByteReader {
+public:
+    explicit BytesReader(std::string_view bytes) : bytes_(bytes) {}
+    size_t read(uint8_t* buffer, size_t size) override {
+        const size_t count = std::min(size, bytes_.size());
+        std::copy(bytes_.begin(), bytes_.begin() + count, buffer);
+        bytes_.remove_prefix(count);
+        return count;
+    }
+
+private:
+    std::string_view bytes_;
+};
+
+// The next chunk of a reader's bytes; empty at the end.
+std::string nextChunk(ByteReader& reader) {
+    std::string chunk(kChunkSize, '\0');
+    chunk.resize(reader.read(reinterpret_cast<uint8_t*>(chunk.data()), chunk.size()));
+    return chunk;
+}
+
+// Cuts 8-bit text after its last ASCII byte, where no multi-byte sequence can
+// be split, keeping the rest for the next chunk.
+class EightBitPieces {
+public:
+    template <typename Visit>
+    void add(std::string_view chunk, Visit visit) {
+        size_t cut = chunk.size();
+        while (cut > 0 && static_cast<unsigned char>(chunk[cut - 1]) >= 0x80) {
+            --cut;
+        }
+        if (cut == 0) {
+            carry_.append(chunk);
+            return;
+        }
+        carry_.append(chunk.substr(0, cut));
+        visit(std::string_view(carry_));
+        carry_.assign(chunk.substr(cut));
+    }
+    template <typename Visit>
+    void finish(Visit visit) {
+        visit(std::string_view(carry_));
+        carry_.clear();
+    }
+
+private:
+    std::string carry_;
+};
+
+bool wholeStreamIsUtf8(const ReaderOpener& open) {
+    auto reader = open();
+    bool valid = true;
+    EightBitPieces pieces;
+    const auto check = [&valid](std::string_view piece) { valid = valid && isValidUtf8(piece); };
+    for (std::string chunk; reader && !(chunk = nextChunk(*reader)).empty();) {
+        pieces.add(chunk, check);
+    }
+    pieces.finish(check);
+    return valid;
+}
+
+// Cuts text into lines as it arrives, as Windows tools do: CR, LF and CR LF
+// each end a line; a last line without a break counts when it is not empty.
+class LineSplitter {
+public:
+    explicit LineSplitter(std::function<void(const std::wstring&)> sink) : sink_(std::move(sink)) {}
+
+    void add(std::wstring_view text) {
+        for (const wchar_t c : text) {
+            if (c == L'\n' && afterCarriageReturn_) {
+                afterCarriageReturn_ = false;
+                continue;
             }
-        } else {
-            line += text[i];
+            afterCarriageReturn_ = c == L'\r';
+            if (c == L'\r' || c == L'\n') {
+                sink_(line_);
+                line_.clear();
+            } else {
+                line_ += c;
+            }
         }
     }
-    if (!line.empty()) {
-        lines.push_back(line);
+    void finish() {
+        if (!line_.empty()) {
+            sink_(line_);
+        }
     }
-    return lines;
-}
+
+private:
+    std::function<void(const std::wstring&)> sink_;
+    std::wstring line_;
+    bool afterCarriageReturn_ = false;
+};
 
 std::wstring trimRight(std::wstring text) {
     while (!text.empty() && (text.back() == L' ' || text.back() == L'\t')) {
@@ -162,8 +241,9 @@ std::wstring parseData(const std::wstring& data, RegFormat format, RegOperation&
         uint32_t type = kRegBinary;
         if (pos < data.size() && data[pos] == L'(') {
             const auto close = data.find(L')', pos);
-            const auto number =
-                close == std::wstring::npos ? std::nullopt : parseHex(data.substr(pos + 1, close - pos - 1));
+            const auto number = close == std::wstring::npos
+                                    ? std::nullopt
+                                    : parseHex(data.substr(pos + 1, close - pos - 1));
             if (!number) {
                 return L"bad value type";
             }
@@ -178,7 +258,8 @@ std::wstring parseData(const std::wstring& data, RegFormat format, RegOperation&
             return L"bad hex value";
         }
         op.value.type = type;
-        op.value.data = format == RegFormat::Regedit4 && isTextType(type) ? widenBytes(bytes) : bytes;
+        op.value.data =
+            format == RegFormat::Regedit4 && isTextType(type) ? widenBytes(bytes) : bytes;
         return L"";
     }
     return L"unknown value format";
@@ -199,137 +280,6 @@ bool parseKeyName(const std::wstring& name, RegOperation& op) {
     return true;
 }
 
-class Parser {
-public:
-    explicit Parser(const std::wstring& text) : lines_(splitLines(text)) {}
-
-    ParsedRegFile run() {
-        result_.hasHeader = readHeader();
-        if (!result_.hasHeader) {
-            result_.problems.push_back({1, L"not a registry file: the header is missing"});
-            return result_;
-        }
-        while (index_ < lines_.size()) {
-            const int lineNumber = static_cast<int>(index_) + 1;
-            const auto line = logicalLine();
-            parseLine(line, lineNumber);
-        }
-        return result_;
-    }
-
-private:
-    bool readHeader() {
-        while (index_ < lines_.size() && trimRight(lines_[index_]).empty()) {
-            ++index_;
-        }
-        if (index_ >= lines_.size()) {
-            return false;
-        }
-        auto header = trimRight(lines_[index_]);
-        if (!header.empty() && header[0] == 0xFEFF) {
-            header.erase(0, 1);
-        }
-        ++index_;
-        if (header == kHeader4) {
-            result_.format = RegFormat::Regedit4;
-            return true;
-        }
-        result_.format = RegFormat::Regedit5;
-        return header == kHeader5;
-    }
-
-    // One line, joined with its continuations when it ends in a backslash
-    // (only hex data is continued this way).
-    std::wstring logicalLine() {
-        std::wstring line = trimRight(lines_[index_++]);
-        while (!line.empty() && line.back() == L'\\' && line.find(L"=hex") != std::wstring::npos &&
-               index_ < lines_.size()) {
-            line.pop_back();
-            const auto& next = lines_[index_++];
-            line += trimRight(next.substr(skipBlanks(next, 0)));
-        }
-        return line;
-    }
-
-    void parseLine(const std::wstring& line, int lineNumber) {
-        const size_t start = skipBlanks(line, 0);
-        if (start >= line.size() || line[start] == L';') {
-            return;
-        }
-        if (line[start] == L'[') {
-            parseKeyLine(line.substr(start), lineNumber);
-        } else if (line[start] == L'"' || line[start] == L'@') {
-            parseValueLine(line.substr(start), lineNumber);
-        } else {
-            problem(lineNumber, L"unrecognised line");
-        }
-    }
-
-    void parseKeyLine(const std::wstring& line, int lineNumber) {
-        haveKey_ = false;
-        const auto close = line.rfind(L']');
-        if (close == std::wstring::npos) {
-            problem(lineNumber, L"key name without ']'");
-            return;
-        }
-        RegOperation op;
-        op.line = lineNumber;
-        std::wstring name = line.substr(1, close - 1);
-        op.kind = RegOperation::kOpenKey;
-        if (!name.empty() && name[0] == L'-') {
-            op.kind = RegOperation::kDeleteKey;
-            name.erase(0, 1);
-        }
-        if (!parseKeyName(name, op)) {
-            problem(lineNumber, L"unsupported root key in [" + name + L"]");
-            return;
-        }
-        result_.operations.push_back(op);
-        if (op.kind == RegOperation::kOpenKey) {
-            haveKey_ = true;
-            current_ = op;
-        }
-    }
-
-    void parseValueLine(const std::wstring& line, int lineNumber) {
-        if (!haveKey_) {
-            problem(lineNumber, L"value outside a key");
-            return;
-        }
-        RegOperation op = current_;
-        op.line = lineNumber;
-        size_t pos = 0;
-        if (line[0] == L'@') {
-            op.name.clear();
-            pos = 1;
-        } else if (!readQuoted(line, pos, op.name)) {
-            problem(lineNumber, L"unterminated value name");
-            return;
-        }
-        pos = skipBlanks(line, pos);
-        if (pos >= line.size() || line[pos] != L'=') {
-            problem(lineNumber, L"'=' expected after the value name");
-            return;
-        }
-        const auto message = parseData(line.substr(skipBlanks(line, pos + 1)), result_.format, op);
-        if (!message.empty()) {
-            problem(lineNumber, message + L" for \"" + op.name + L"\"");
-            return;
-        }
-        result_.operations.push_back(op);
-    }
-
-    void problem(int lineNumber, const std::wstring& message) {
-        result_.problems.push_back({lineNumber, message});
-    }
-
-    std::vector<std::wstring> lines_;
-    size_t index_ = 0;
-    ParsedRegFile result_;
-    bool haveKey_ = false;
-    RegOperation current_;
-};
-
 // Value names have no hex form, so line breaks and zeros in them are written
 // with the escapes readQuoted understands; a raw line break would end the line.
 std::wstring escaped(const std::wstring& text) {
@@ -338,7 +288,7 @@ std::wstring escaped(const std::wstring& text) {
         if (c == L'\\' || c == L'"') {
             out += L'\\';
         }
-        out += c == L'\n' ? std::wstring(L"\\n")
+        out += c == L'\n'   ? std::wstring(L"\\n")
                : c == L'\r' ? std::wstring(L"\\r")
                : c == L'\0' ? std::wstring(L"\\0")
                             : std::wstring(1, c);
@@ -357,7 +307,9 @@ bool exportsAsQuotedString(const RegistryValue& value) {
     return std::none_of(text.begin(), text.end(), [](wchar_t c) { return c < L' '; });
 }
 
-std::wstring hexByte(uint8_t byte) { return lowerHex(byte, 2); }
+std::wstring hexByte(uint8_t byte) {
+    return lowerHex(byte, 2);
+}
 
 std::wstring exportValue(const std::wstring& name, const RegistryValue& value, RegFormat format) {
     std::wstring line = name.empty() ? L"@=" : L"\"" + escaped(name) + L"\"=";
@@ -371,9 +323,11 @@ std::wstring exportValue(const std::wstring& name, const RegistryValue& value, R
         }
         return line + L"dword:" + lowerHex(static_cast<int>(number), 8);
     }
-    line += value.type == kRegBinary ? L"hex:" : L"hex(" + lowerHex(static_cast<int>(value.type), 1) + L"):";
-    const auto bytes =
-        format == RegFormat::Regedit4 && isTextType(value.type) ? narrowBytes(value.data) : value.data;
+    line += value.type == kRegBinary ? L"hex:"
+                                     : L"hex(" + lowerHex(static_cast<int>(value.type), 1) + L"):";
+    const auto bytes = format == RegFormat::Regedit4 && isTextType(value.type)
+                           ? narrowBytes(value.data)
+                           : value.data;
     std::wstring out;
     for (size_t i = 0; i < bytes.size(); ++i) {
         line += hexByte(bytes[i]);
@@ -388,7 +342,9 @@ std::wstring exportValue(const std::wstring& name, const RegistryValue& value, R
     return out + line;
 }
 
-bool lessIgnoringCase(const std::wstring& a, const std::wstring& b) { return toLower(a) < toLower(b); }
+bool lessIgnoringCase(const std::wstring& a, const std::wstring& b) {
+    return toLower(a) < toLower(b);
+}
 
 void exportKey(Registry& registry, RegistryRoot root, const std::wstring& path, RegFormat format,
                std::wstring& out) {
@@ -415,20 +371,50 @@ void exportKey(Registry& registry, RegistryRoot root, const std::wstring& path, 
 
 }  // namespace
 
-std::wstring decodeRegFile(std::string_view bytes) {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-        static_cast<unsigned char>(bytes[1]) == 0xFE) {
-        std::wstring text;
-        for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-            text += static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
-                                         (static_cast<unsigned char>(bytes[i + 1]) << 8));
+void decodeRegStream(const ReaderOpener& open, const std::function<void(std::wstring_view)>& sink) {
+    auto reader = open();
+    if (!reader) {
+        return;
+    }
+    std::string head;
+    for (std::string chunk; head.size() < kBomLength && !(chunk = nextChunk(*reader)).empty();) {
+        head += chunk;
+    }
+    if (head.size() >= 2 && static_cast<unsigned char>(head[0]) == 0xFF &&
+        static_cast<unsigned char>(head[1]) == 0xFE) {
+        // A chunk may end inside a code unit: its first byte waits for the next.
+        std::string units = head.substr(2);
+        for (std::string chunk = "x"; !chunk.empty(); units += chunk = nextChunk(*reader)) {
+            std::wstring text;
+            for (size_t i = 0; i + 1 < units.size(); i += 2) {
+                text += static_cast<wchar_t>(static_cast<unsigned char>(units[i]) |
+                                             (static_cast<unsigned char>(units[i + 1]) << 8));
+            }
+            sink(text);
+            units.erase(0, units.size() - units.size() % 2);
         }
-        return text;
+        return;
     }
-    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        bytes.remove_prefix(3);
+    const bool utf8 = wholeStreamIsUtf8(open);
+    const auto decode = [&](std::string_view piece) {
+        sink(utf8 ? fromUtf8(piece) : fromLatin1(piece));
+    };
+    EightBitPieces pieces;
+    pieces.add(head.compare(0, kBomLength, "\xEF\xBB\xBF") == 0
+                   ? std::string_view(head).substr(kBomLength)
+                   : std::string_view(head),
+               decode);
+    for (std::string chunk; !(chunk = nextChunk(*reader)).empty();) {
+        pieces.add(chunk, decode);
     }
-    return isValidUtf8(bytes) ? fromUtf8(bytes) : fromLatin1(bytes);
+    pieces.finish(decode);
+}
+
+std::wstring decodeRegFile(std::string_view bytes) {
+    std::wstring text;
+    decodeRegStream([bytes] { return std::make_unique<BytesReader>(bytes); },
+                    [&text](std::wstring_view piece) { text += piece; });
+    return text;
 }
 
 std::string encodeRegFile(const std::wstring& text, RegFormat format) {
@@ -443,45 +429,210 @@ std::string encodeRegFile(const std::wstring& text, RegFormat format) {
     return bytes;
 }
 
-ParsedRegFile parseRegText(const std::wstring& text) { return Parser(text).run(); }
+ParsedRegFile parseRegText(const std::wstring& text) {
+    ParsedRegFile result;
+    RegLineParser parser([&result](const RegOperation& op) { result.operations.push_back(op); });
+    LineSplitter lines([&parser](const std::wstring& line) { parser.addLine(line); });
+    lines.add(text);
+    lines.finish();
+    parser.finish();
+    result.hasHeader = parser.hasHeader();
+    result.format = parser.format();
+    result.problems = parser.problems();
+    return result;
+}
+
+RegStreamResult parseRegStream(const ReaderOpener& open, const RegLineParser::Sink& sink) {
+    RegLineParser parser(sink);
+    LineSplitter lines([&parser](const std::wstring& line) { parser.addLine(line); });
+    decodeRegStream(open, [&lines](std::wstring_view piece) { lines.add(piece); });
+    lines.finish();
+    parser.finish();
+    return {parser.hasHeader(), parser.format(), parser.problems()};
+}
+
+RegLineParser::RegLineParser(Sink sink) : sink_(std::move(sink)) {}
+
+void RegLineParser::addLine(const std::wstring& line) {
+    ++lines_;
+    if (state_ == State::kBeforeHeader) {
+        readHeader(line);
+        return;
+    }
+    if (state_ == State::kNotRegistryFile) {
+        return;
+    }
+    // Only hex data is continued with a backslash.
+    if (havePending_ && !pending_.empty() && pending_.back() == L'\\' &&
+        pending_.find(L"=hex") != std::wstring::npos) {
+        pending_.pop_back();
+        pending_ += trimRight(line.substr(skipBlanks(line, 0)));
+        return;
+    }
+    if (havePending_) {
+        parseLine(pending_, pendingLine_);
+    }
+    pending_ = trimRight(line);
+    pendingLine_ = lines_;
+    havePending_ = true;
+}
+
+void RegLineParser::finish() {
+    if (state_ == State::kBeforeHeader) {
+        state_ = State::kNotRegistryFile;
+        problem(1, L"not a registry file: the header is missing");
+    }
+    if (havePending_) {
+        parseLine(pending_, pendingLine_);
+        havePending_ = false;
+    }
+}
+
+void RegLineParser::readHeader(const std::wstring& line) {
+    auto header = trimRight(line);
+    if (header.empty()) {
+        return;
+    }
+    if (header[0] == 0xFEFF) {
+        header.erase(0, 1);
+    }
+    format_ = header == kHeader4 ? RegFormat::Regedit4 : RegFormat::Regedit5;
+    hasHeader_ = header == kHeader4 || header == kHeader5;
+    state_ = hasHeader_ ? State::kBody : State::kNotRegistryFile;
+    if (!hasHeader_) {
+        problem(1, L"not a registry file: the header is missing");
+    }
+}
+
+void RegLineParser::parseLine(const std::wstring& line, int lineNumber) {
+    const size_t start = skipBlanks(line, 0);
+    if (start >= line.size() || line[start] == L';') {
+        return;
+    }
+    if (line[start] == L'[') {
+        parseKeyLine(line.substr(start), lineNumber);
+    } else if (line[start] == L'"' || line[start] == L'@') {
+        parseValueLine(line.substr(start), lineNumber);
+    } else {
+        problem(lineNumber, L"unrecognised line");
+    }
+}
+
+void RegLineParser::parseKeyLine(const std::wstring& line, int lineNumber) {
+    haveKey_ = false;
+    const auto close = line.rfind(L']');
+    if (close == std::wstring::npos) {
+        problem(lineNumber, L"key name without ']'");
+        return;
+    }
+    RegOperation op;
+    op.line = lineNumber;
+    std::wstring name = line.substr(1, close - 1);
+    op.kind = RegOperation::kOpenKey;
+    if (!name.empty() && name[0] == L'-') {
+        op.kind = RegOperation::kDeleteKey;
+        name.erase(0, 1);
+    }
+    if (!parseKeyName(name, op)) {
+        problem(lineNumber, L"unsupported root key in [" + name + L"]");
+        return;
+    }
+    sink_(op);
+    if (op.kind == RegOperation::kOpenKey) {
+        haveKey_ = true;
+        current_ = op;
+    }
+}
+
+void RegLineParser::parseValueLine(const std::wstring& line, int lineNumber) {
+    if (!haveKey_) {
+        problem(lineNumber, L"value outside a key");
+        return;
+    }
+    RegOperation op = current_;
+    op.line = lineNumber;
+    size_t pos = 0;
+    if (line[0] == L'@') {
+        op.name.clear();
+        pos = 1;
+    } else if (!readQuoted(line, pos, op.name)) {
+        problem(lineNumber, L"unterminated value name");
+        return;
+    }
+    pos = skipBlanks(line, pos);
+    if (pos >= line.size() || line[pos] != L'=') {
+        problem(lineNumber, L"'=' expected after the value name");
+        return;
+    }
+    const auto message = parseData(line.substr(skipBlanks(line, pos + 1)), format_, op);
+    if (!message.empty()) {
+        problem(lineNumber, message + L" for \"" + op.name + L"\"");
+        return;
+    }
+    sink_(op);
+}
+
+void RegLineParser::problem(int lineNumber, const std::wstring& message) {
+    problems_.push_back({lineNumber, message});
+}
+
+RegApplier::RegApplier(Registry& registry) : registry_(registry) {}
+
+RegApplier::~RegApplier() = default;
+
+void RegApplier::closeKey() {
+    if (key_) {
+        key_->close();
+        key_.reset();
+    }
+}
+
+void RegApplier::apply(const RegOperation& op) {
+    try {
+        switch (op.kind) {
+            case RegOperation::kOpenKey:
+                closeKey();
+                key_ = registry_.create(op.root, op.path);
+                break;
+            case RegOperation::kDeleteKey:
+                closeKey();
+                registry_.deleteKey(op.root, op.path);
+                break;
+            case RegOperation::kSetValue:
+                if (key_) {
+                    key_->writeValue(op.name, op.value);
+                }
+                break;
+            case RegOperation::kDeleteValue:
+                if (key_) {
+                    key_->deleteValue(op.name);
+                }
+                break;
+        }
+    } catch (const RegistryError& error) {
+        problems_.push_back({op.line, error.message()});
+        key_.reset();
+    }
+}
+
+std::vector<RegFileProblem> RegApplier::finish() {
+    try {
+        closeKey();
+    } catch (const RegistryError& error) {
+        problems_.push_back({0, error.message()});
+        key_.reset();
+    }
+    return problems_;
+}
 
 std::vector<RegFileProblem> applyRegFile(Registry& registry, const ParsedRegFile& file) {
-    auto problems = file.problems;
-    std::unique_ptr<RegistryKey> key;
-    auto closeKey = [&] {
-        if (key) {
-            key->close();
-            key.reset();
-        }
-    };
+    RegApplier applier(registry);
     for (const auto& op : file.operations) {
-        try {
-            switch (op.kind) {
-                case RegOperation::kOpenKey:
-                    closeKey();
-                    key = registry.create(op.root, op.path);
-                    break;
-                case RegOperation::kDeleteKey:
-                    closeKey();
-                    registry.deleteKey(op.root, op.path);
-                    break;
-                case RegOperation::kSetValue:
-                    if (key) {
-                        key->writeValue(op.name, op.value);
-                    }
-                    break;
-                case RegOperation::kDeleteValue:
-                    if (key) {
-                        key->deleteValue(op.name);
-                    }
-                    break;
-            }
-        } catch (const RegistryError& error) {
-            problems.push_back({op.line, error.message()});
-            key.reset();
-        }
+        applier.apply(op);
     }
-    closeKey();
+    auto problems = file.problems;
+    const auto applied = applier.finish();
+    problems.insert(problems.end(), applied.begin(), applied.end());
     return problems;
 }
 

@@ -7,26 +7,61 @@
 
 namespace platform {
 
+// Keys and values are found by their case-folded names; each remembers when it
+// was added so that listings keep that order.
 struct MemoryRegistry::Node {
+    struct Value {
+        std::wstring name;
+        RegistryValue value;
+        uint64_t order = 0;
+    };
+
     std::wstring name;
-    std::vector<std::pair<std::wstring, RegistryValue>> values;
-    std::vector<std::unique_ptr<Node>> children;
+    uint64_t order = 0;
+    std::map<std::wstring, Value> values;
+    std::map<std::wstring, std::unique_ptr<Node>> children;
+    uint64_t added = 0;
 
     Node* child(const std::wstring& childName) const {
-        const auto folded = toLower(childName);
-        for (const auto& c : children) {
-            if (toLower(c->name) == folded) {
-                return c.get();
-            }
-        }
-        return nullptr;
+        const auto it = children.find(toLower(childName));
+        return it == children.end() ? nullptr : it->second.get();
     }
 
-    std::vector<std::pair<std::wstring, RegistryValue>>::iterator findValue(
-        const std::wstring& valueName) {
-        const auto folded = toLower(valueName);
-        return std::find_if(values.begin(), values.end(),
-                            [&](const auto& v) { return toLower(v.first) == folded; });
+    Value* findValue(const std::wstring& valueName) {
+        const auto it = values.find(toLower(valueName));
+        return it == values.end() ? nullptr : &it->second;
+    }
+
+    void setValue(const std::wstring& valueName, const RegistryValue& value) {
+        auto& slot = values[toLower(valueName)];
+        if (slot.order == 0) {
+            slot = {valueName, value, ++added};
+        } else {
+            slot.value = value;
+        }
+    }
+
+    Node& addChild(const std::wstring& childName) {
+        auto& slot = children[toLower(childName)];
+        slot = std::make_unique<Node>();
+        slot->name = childName;
+        slot->order = ++added;
+        return *slot;
+    }
+
+    // Names in the order they were added.
+    template <typename Map, typename Name>
+    static std::vector<std::wstring> inOrder(const Map& map, Name name) {
+        std::vector<std::pair<uint64_t, std::wstring>> ordered;
+        for (const auto& entry : map) {
+            ordered.push_back(name(entry.second));
+        }
+        std::sort(ordered.begin(), ordered.end());
+        std::vector<std::wstring> names;
+        for (auto& entry : ordered) {
+            names.push_back(std::move(entry.second));
+        }
+        return names;
     }
 };
 
@@ -74,57 +109,43 @@ public:
     MemoryRegistryKey(MemoryRegistry& owner, RegistryRoot root, std::wstring path)
         : owner_(owner), root_(root), path_(std::move(path)), name_(fullPath(root_, path_)) {}
 
-    bool hasValue(const std::wstring& name) override {
-        auto& node = live();
-        return node.findValue(name) != node.values.end();
-    }
+    bool hasValue(const std::wstring& name) override { return live().findValue(name) != nullptr; }
 
     bool deleteValue(const std::wstring& name) override {
         auto& node = live();
-        const auto it = node.findValue(name);
-        if (it == node.values.end()) {
+        if (node.findValue(name) == nullptr) {
             return false;
         }
         owner_.beginWrite(name_);
-        node.values.erase(it);
+        node.values.erase(toLower(name));
         owner_.note(L"delete " + name_ + L"\\" + name);
         return true;
     }
 
     std::vector<std::wstring> valueNames() override {
-        std::vector<std::wstring> names;
-        for (const auto& v : live().values) {
-            names.push_back(v.first);
-        }
-        return names;
+        return MemoryRegistry::Node::inOrder(live().values, [](const auto& value) {
+            return std::make_pair(value.order, value.name);
+        });
     }
 
     std::vector<std::wstring> subkeyNames() override {
-        std::vector<std::wstring> names;
-        for (const auto& c : live().children) {
-            names.push_back(c->name);
-        }
-        return names;
+        return MemoryRegistry::Node::inOrder(live().children, [](const auto& child) {
+            return std::make_pair(child->order, child->name);
+        });
     }
 
     std::optional<RegistryValue> readValue(const std::wstring& name) override {
-        auto& node = live();
-        const auto it = node.findValue(name);
-        if (it == node.values.end()) {
+        const auto* found = live().findValue(name);
+        if (found == nullptr) {
             return std::nullopt;
         }
-        return it->second;
+        return found->value;
     }
 
     void writeValue(const std::wstring& name, const RegistryValue& value) override {
         auto& node = live();
         owner_.beginWrite(name_);
-        const auto it = node.findValue(name);
-        if (it == node.values.end()) {
-            node.values.emplace_back(name, value);
-        } else {
-            it->second = value;
-        }
+        node.setValue(name, value);
         owner_.note(L"write " + name_ + L"\\" + name);
     }
 
@@ -225,9 +246,7 @@ std::unique_ptr<RegistryKey> MemoryRegistry::create(RegistryRoot root, const std
         Node* next = node->child(part);
         if (next == nullptr) {
             beginWrite(walked);
-            node->children.push_back(std::make_unique<Node>());
-            next = node->children.back().get();
-            next->name = part;
+            next = &node->addChild(part);
             note(L"create " + walked);
         }
         node = next;
@@ -250,9 +269,7 @@ bool MemoryRegistry::deleteKey(RegistryRoot root, const std::wstring& path) {
         return false;
     }
     beginWrite(fullPath(root, path));
-    auto& siblings = parent->children;
-    siblings.erase(std::find_if(siblings.begin(), siblings.end(),
-                                [&](const auto& c) { return c.get() == target; }));
+    parent->children.erase(toLower(parts.back()));
     note(L"remove " + fullPath(root, path));
     return true;
 }
@@ -263,11 +280,11 @@ std::optional<std::wstring> MemoryRegistry::value(RegistryRoot root, const std::
     if (node == nullptr) {
         return std::nullopt;
     }
-    const auto it = node->findValue(name);
-    if (it == node->values.end()) {
+    const auto* found = node->findValue(name);
+    if (found == nullptr) {
         return std::nullopt;
     }
-    return it->second.text();
+    return found->value.text();
 }
 
 }  // namespace platform

@@ -40,6 +40,9 @@ public:
     // "delete <key>\<value>", "create <key>", "remove <key>", "close <key>".
     const std::vector<std::wstring>& journal() const { return journal_; }
     void clearJournal() { journal_.clear(); }
+    // Whether changes are journalled (they are from the start); a registry
+    // filled from a large file has no use for a journal as long as the file.
+    void setJournalling(bool on) { journalling_ = on; }
 
     // Convenience for tests: the text of a value, nullopt when the key or the
     // value is missing.
@@ -55,7 +58,11 @@ private:
     // Counts one write and raises RegistryError when it is the refused one or the
     // key lies under a read-only path.
     void beginWrite(const std::wstring& fullPath);
-    void note(const std::wstring& line) { journal_.push_back(line); }
+    void note(const std::wstring& line) {
+        if (journalling_) {
+            journal_.push_back(line);
+        }
+    }
     // Raises RegistryError when the key lies under an unreadable path.
     void checkReadable(RegistryRoot root, const std::wstring& path) const;
 
@@ -65,6 +72,7 @@ private:
     std::vector<std::wstring> readOnlyPaths_;
     std::vector<std::wstring> unreadablePaths_;
     std::vector<std::wstring> journal_;
+    bool journalling_ = true;
 };
 
 }  // namespace platform

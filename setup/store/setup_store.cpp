@@ -73,14 +73,18 @@ const StoredRecord* lastRecordOf(const std::vector<StoredRecord>& records,
     return found;
 }
 
+}  // namespace
+
+std::wstring firstUseRecord(int buttonCount) {
+    return buttonCount <= 2 ? kTwoButtonDefaultRecord : kDefaultRecord;
+}
+
 std::wstring namedDefaultRecord(const std::wstring& name) {
     auto info = parsePropertyRecord(kDefaultRecord);
     info.applicationName = name;
     info.applicationNameLength = static_cast<int>(name.size());
     return buildPropertyRecord(info);
 }
-
-}  // namespace
 
 LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& device,
                               const std::wstring& applicationName) {
@@ -94,7 +98,7 @@ LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& dev
         loaded.recordText = matched->value.substr(kDeviceKeyLength);
         loaded.actionText = key->readString(actionValueName(matched->number));
     } else if (firstFree == 1) {
-        loaded.recordText = device.buttonCount <= 2 ? kTwoButtonDefaultRecord : kDefaultRecord;
+        loaded.recordText = firstUseRecord(device.buttonCount);
         storeNewRecord(*key, 1, deviceKey + loaded.recordText, L"");
     } else {
         loaded.recordText = name == kGeneral ? kDefaultRecord : namedDefaultRecord(name);

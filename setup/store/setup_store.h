@@ -18,6 +18,12 @@ struct LoadedRecord {
     std::vector<StoredRecord> deviceRecords;
 };
 
+// The record an empty store gets for a device on first use: the two-button
+// default for two buttons or fewer, else the four-button one.
+std::wstring firstUseRecord(int buttonCount);
+// A named application's first record: the four-button default under its name.
+std::wstring namedDefaultRecord(const std::wstring& name);
+
 // The record of device for applicationName ("" means "GENERAL"), created when
 // the device or the application has none yet:
 // - an empty store gets P001 with the device's default record (the two-button

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/errors.h"
-#include "platform/memory/memory_registry.h"
 #include "platform/reg_file.h"
 #include "platform/text.h"
 #include "setup/actions/action_codes.h"
@@ -16,6 +15,7 @@
 #include "setup/store/property_record.h"
 #include "setup/store/record_store.h"
 #include "setup/store/registry_layout.h"
+#include "tools/orvctl/record_members.h"
 
 namespace orvctl {
 namespace {
@@ -257,12 +257,8 @@ private:
     }
 
     void describeAction(const std::wstring& name, int slot, const setup::ActionInfo& action) {
-        const auto keys = setup::modifierText(action.keyCode);
         const auto actionName = setup::actionName(action.actionCode);
-        line(L"      " + setup::chordText(action.buttonCode) +
-             (keys.empty() ? L"" : L" + " + keys) + L": " +
-             (actionName.empty() ? L"code " + std::to_wstring(action.actionCode) : actionName) +
-             (action.actionCode == setup::kMacroAction ? L" \"" + action.macroText + L"\"" : L""));
+        line(L"      " + actionText(action));
         const auto entry = name + L" entry " + std::to_wstring(slot + 1);
         if (actionName.empty()) {
             addProblem(entry + L": unknown action code " + std::to_wstring(action.actionCode));
@@ -348,17 +344,9 @@ private:
 
 }  // namespace
 
-std::wstring dumpRegFile(const std::string& bytes) {
-    const auto parsed = platform::parseRegText(platform::decodeRegFile(bytes));
-    // A report of a wholly empty registry would blame an installation the file
-    // never described.
-    if (!parsed.hasHeader) {
-        throw platform::Error(
-            L"not a registry export: it does not start with \"REGEDIT4\" or "
-            L"\"Windows Registry Editor Version 5.00\"");
-    }
-    platform::MemoryRegistry registry;
-    return Report(registry).run(platform::applyRegFile(registry, parsed));
+std::wstring dumpStore(platform::Registry& registry,
+                       const std::vector<platform::RegFileProblem>& fileProblems) {
+    return Report(registry).run(fileProblems);
 }
 
 }  // namespace orvctl

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "platform/reg_file.h"
 
 namespace orvctl {
 
-// A person-readable account of everything the system stores, read from the
-// bytes of a registry export, followed by the problems found in it. Bytes that
-// are not a registry export raise platform::Error.
-std::wstring dumpRegFile(const std::string& bytes);
+// A person-readable account of everything the system stores, followed by the
+// problems found in it, those of the file it was read from first.
+std::wstring dumpStore(platform::Registry& registry,
+                       const std::vector<platform::RegFileProblem>& fileProblems);
 
 }  // namespace orvctl

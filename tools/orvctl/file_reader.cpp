@@ -22,22 +22,31 @@ private:
     std::FILE* file_;
 };
 
-std::FILE* openForReading(const std::wstring& path) {
+std::FILE* openFile(const std::wstring& path, bool forWriting) {
 #ifdef _WIN32
-    return _wfopen(path.c_str(), L"rb");
+    return _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
 #else
-    return std::fopen(platform::toUtf8(path).c_str(), "rb");
+    return std::fopen(platform::toUtf8(path).c_str(), forWriting ? "wb" : "rb");
 #endif
 }
 
 }  // namespace
 
 std::unique_ptr<platform::ByteReader> openLocalFile(const std::wstring& path) {
-    std::FILE* file = openForReading(path);
+    std::FILE* file = openFile(path, false);
     if (file == nullptr) {
         return nullptr;
     }
     return std::make_unique<LocalFile>(file);
+}
+
+bool writeLocalFile(const std::wstring& path, const std::string& bytes) {
+    std::FILE* file = openFile(path, true);
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
 }
 
 }  // namespace orvctl

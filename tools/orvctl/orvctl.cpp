@@ -8,8 +8,9 @@
 #include "setup/driver/version_stamp.h"
 #include "setup/store/action_string.h"
 #include "setup/store/property_record.h"
-#include "tools/orvctl/dump.h"
+#include "tools/orvctl/command_result.h"
 #include "tools/orvctl/record_members.h"
+#include "tools/orvctl/store_commands.h"
 
 namespace orvctl {
 namespace {
@@ -43,10 +44,43 @@ const wchar_t kHelp[] =
     L"      version 5.00, UTF-16 or 8-bit): found devices and their types, each\n"
     L"      device's records and actions, the tray option, the pointer schemes,\n"
     L"      and a list of the problems found.\n"
+    L"\n"
+    L"Commands on a store: SOURCE is a registry export FILE.reg, as dump reads it,\n"
+    L"or --live for this machine's registry (Windows only). Commands that change\n"
+    L"the store write a new export with -o OUT.reg (version 5.00, UTF-16LE, all of\n"
+    L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane as changed) or, with --live, the\n"
+    L"registry itself, and then tell the driver to reread its settings. KEY is a\n"
+    L"device key as dump prints it: three hex digits of device code, three decimal\n"
+    L"digits of port (b05001).\n"
+    L"  orvctl check SOURCE\n"
+    L"      Every problem of the records, one per line: gaps in the numbering, P\n"
+    L"      values without A values and the reverse, two records of one device and\n"
+    L"      application, records and action strings that do not parse, lengths that\n"
+    L"      disagree with their names. Records of devices MiceFound does not list\n"
+    L"      are noted. Exit status 3 when there are problems.\n"
+    L"  orvctl repair SOURCE [-o OUT.reg]\n"
+    L"      Closes gaps by moving later records down, removes the later of two\n"
+    L"      identical records of one device and application, removes A values\n"
+    L"      without their P value, adds an empty A value where one is missing.\n"
+    L"      Prints each change (without -o on a file, what it would change) and\n"
+    L"      the problems left for a person (exit status 3).\n"
+    L"  orvctl export SOURCE --device KEY [--application NAME]... -o PROFILE.json\n"
+    L"      The device's setups (all its applications, or those named) as a JSON\n"
+    L"      profile: device code, port, application, record and action string as\n"
+    L"      stored, and the members and actions decoded.\n"
+    L"  orvctl import PROFILE.json (FILE.reg -o OUT.reg | --live) [--device KEY]\n"
+    L"      Merges the profile's setups, for their own device or the one named: a\n"
+    L"      setup whose device and application have a record replaces it in place,\n"
+    L"      the others are added after the last record, GENERAL first. Other\n"
+    L"      records are never touched. All is checked before the first write; a\n"
+    L"      refused write puts every value back.\n"
+    L"  orvctl reset (FILE.reg -o OUT.reg | --live) --device KEY [--application NAME]\n"
+    L"      Puts the record the setup program writes on first use and no actions in\n"
+    L"      place of the device's GENERAL record (or the application's).\n"
     L"  orvctl --help\n"
     L"\n"
-    L"Exit status: 0 success, 1 bad input (message on stderr, nothing on stdout),\n"
-    L"2 usage error.\n";
+    L"Exit status: 0 success, 1 bad input or a refused change (message on stderr,\n"
+    L"nothing on stdout), 2 usage error, 3 problems found (check, repair).\n";
 
 // Collects a converter's reports so that the command can fail with them.
 class CollectingReporter : public setup::MacroReporter {
@@ -54,19 +88,6 @@ public:
     void report(const std::wstring& message) override { messages += message; }
     std::wstring messages;
 };
-
-struct Failure {
-    int status;
-    std::wstring message;
-};
-
-[[noreturn]] void usage(const std::wstring& message) {
-    throw Failure{kUsageError, message + L"\nTry 'orvctl --help'."};
-}
-
-[[noreturn]] void badInput(const std::wstring& message) {
-    throw Failure{kBadInput, message};
-}
 
 void expectArguments(const std::vector<std::wstring>& args, size_t count) {
     if (args.size() != count) {
@@ -142,19 +163,6 @@ std::wstring stamp(const std::wstring& path, const std::wstring& count,
     return setup::readVersionStamp(openFile(path).get(), *n) + L"\n";
 }
 
-std::wstring dump(const std::wstring& path, const FileOpener& openFile) {
-    const auto file = openFile(path);
-    if (!file) {
-        badInput(L"orvctl dump: cannot read '" + path + L"'");
-    }
-    std::string bytes;
-    uint8_t block[4096];
-    for (size_t got; (got = file->read(block, sizeof block)) > 0;) {
-        bytes.append(reinterpret_cast<const char*>(block), got);
-    }
-    return dumpRegFile(bytes);
-}
-
 std::wstring dispatch(const std::vector<std::wstring>& args, const FileOpener& openFile) {
     if (args.empty()) {
         usage(L"orvctl: no command given");
@@ -185,20 +193,20 @@ std::wstring dispatch(const std::vector<std::wstring>& args, const FileOpener& o
         }
         return stamp(args[1], args[2], openFile);
     }
-    if (command == L"dump") {
-        if (args.size() != 2) {
-            usage(L"orvctl dump: expects FILE.reg");
-        }
-        return dump(args[1], openFile);
-    }
     usage(L"orvctl: unknown command '" + command + (sub.empty() ? L"" : L" " + sub) + L"'");
 }
 
 }  // namespace
 
-int run(const std::vector<std::wstring>& args, Console& console, const FileOpener& openFile) {
+int run(const std::vector<std::wstring>& args, Console& console, const Environment& environment) {
     try {
-        console.out = dispatch(args, openFile);
+        if (isStoreCommand(args)) {
+            const auto outcome = runStoreCommand(args, environment);
+            console.out = outcome.out;
+            console.err = outcome.err;
+            return outcome.status;
+        }
+        console.out = dispatch(args, environment.openFile);
         return kSuccess;
     } catch (const Failure& failure) {
         console.err = failure.message + L"\n";

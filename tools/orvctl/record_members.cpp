@@ -4,6 +4,7 @@
 
 #include "platform/errors.h"
 #include "platform/text.h"
+#include "setup/actions/action_codes.h"
 
 namespace orvctl {
 namespace {
@@ -112,6 +113,14 @@ void setRecordMember(PropertyInfo& info, const std::wstring& name, const std::ws
     } else if (name == kSchemeNameLength) {
         info.schemeNameLength = number(name, value);
     }
+}
+
+std::wstring actionText(const setup::ActionInfo& action) {
+    const auto keys = setup::modifierText(action.keyCode);
+    const auto name = setup::actionName(action.actionCode);
+    return setup::chordText(action.buttonCode) + (keys.empty() ? L"" : L" + " + keys) + L": " +
+           (name.empty() ? L"code " + std::to_wstring(action.actionCode) : name) +
+           (action.actionCode == setup::kMacroAction ? L" \"" + action.macroText + L"\"" : L"");
 }
 
 }  // namespace orvctl

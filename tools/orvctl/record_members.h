@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "setup/store/action_string.h"
 #include "setup/store/property_record.h"
 
 // The members of a property record by name, as orvctl prints and sets them.
@@ -18,5 +19,9 @@ bool isRecordMember(const std::wstring& name);
 // that is not a number where one is needed raises platform::Error.
 void setRecordMember(setup::PropertyInfo& info, const std::wstring& name,
                      const std::wstring& value);
+
+// One action as people read it: "Aux1 + Alt: Swift Scroll", a macro quoted after
+// its action, an unknown action by its code.
+std::wstring actionText(const setup::ActionInfo& action);
 
 }  // namespace orvctl
