@@ -193,8 +193,8 @@ protected:
 
     // Opens the Mouse applet of the installed control-panel entry with the
     // system's control.exe. The system's applet library lies on the search
-    // path, and so does the driver's directory, as the other program tests
-    // have it.
+    // path; the setup program does not, so the forwarder must find it by the
+    // App Paths entry the package registers.
     void openMouseApplet() {
         const std::wstring system = scratchDirectory(L"System");
         ASSERT_TRUE(CopyFileW(platform::fromUtf8(TARVEX_APPLET_LIBRARY).c_str(),
@@ -202,7 +202,7 @@ protected:
         wchar_t path[32768] = {};
         GetEnvironmentVariableW(L"PATH", path, static_cast<DWORD>(std::size(path)));
         runAndWait(L"control.exe", L"\"" + installDirectory_ + L"sornel.dll\",Mouse",
-                   {{L"PATH", system + L";" + installDirectory_ + L";" + path}});
+                   {{L"PATH", system + L";" + path}});
     }
 
     // The setup program's window, and the file its process runs.
