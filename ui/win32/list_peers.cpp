@@ -72,14 +72,16 @@ void ListBoxPeer::fitHorizontalExtent() {
     // The list draws a row's text a little in from either side.
     constexpr int kTextMargins = 4;
     HDC dc = GetDC(window());
-    GdiCanvas canvas(dc, backend().fonts());
+    GdiCanvas canvas(dc, backend().fonts(), backend().scale());
     canvas.setFont(list_.font());
     int widest = 0;
     for (const auto& text : list_.items()) {
         widest = std::max(widest, canvas.textWidth(text));
     }
     ReleaseDC(window(), dc);
-    write(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + kTextMargins));
+    // The canvas measures in layout pixels; the list scrolls in screen pixels.
+    const int extent = backend().scale().toDevice(widest + kTextMargins);
+    write(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent));
 }
 
 void ListBoxPeer::mirror(Property property) {
