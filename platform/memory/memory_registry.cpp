@@ -11,6 +11,7 @@ struct MemoryRegistry::Node {
     std::wstring name;
     std::vector<std::pair<std::wstring, RegistryValue>> values;
     std::vector<std::unique_ptr<Node>> children;
+    uint64_t lastWrite = 0;
 
     Node* child(const std::wstring& childName) const {
         const auto folded = toLower(childName);
@@ -76,6 +77,7 @@ public:
 
     bool hasValue(const std::wstring& name) override {
         auto& node = live();
+        ++owner_.valueReads_;
         return node.findValue(name) != node.values.end();
     }
 
@@ -87,6 +89,7 @@ public:
         }
         owner_.beginWrite(name_);
         node.values.erase(it);
+        node.lastWrite = owner_.tick();
         owner_.note(L"delete " + name_ + L"\\" + name);
         return true;
     }
@@ -109,6 +112,7 @@ public:
 
     std::optional<RegistryValue> readValue(const std::wstring& name) override {
         auto& node = live();
+        ++owner_.valueReads_;
         const auto it = node.findValue(name);
         if (it == node.values.end()) {
             return std::nullopt;
@@ -125,7 +129,13 @@ public:
         } else {
             it->second = value;
         }
+        node.lastWrite = owner_.tick();
         owner_.note(L"write " + name_ + L"\\" + name);
+    }
+
+    KeyStamp stamp() override {
+        const auto& node = live();
+        return {node.lastWrite, static_cast<uint32_t>(node.values.size())};
     }
 
     void close() override {
@@ -228,6 +238,7 @@ std::unique_ptr<RegistryKey> MemoryRegistry::create(RegistryRoot root, const std
             node->children.push_back(std::make_unique<Node>());
             next = node->children.back().get();
             next->name = part;
+            next->lastWrite = tick();
             note(L"create " + walked);
         }
         node = next;
