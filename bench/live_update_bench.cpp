@@ -1,8 +1,9 @@
 // One live update (build the record and actions, find the slot, write P and A,
-// close with flush, tell the driver) with 1, 11 and 275 records in the store,
-// against the floor of the same run: two value writes and a close with flush
-// on the same key. Also loading the property page. The driver library is the
-// stand-in in count-only mode, so that its own reading is not measured.
+// close with flush, tell the driver) with 1, 11, 275 and 999 records in the
+// store, against the floor of the same run: two value writes and a close with
+// flush on the same key. Also loading the property page, against reading every
+// record once. The driver library is the stand-in in count-only mode, so that
+// its own reading is not measured.
 //   live_update_bench [iterations]
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/figures.h"
 #include "platform/memory/memory_system_info.h"
 #include "platform/win32/win32_cursors.h"
 #include "platform/win32/win32_file_system.h"
@@ -30,6 +32,11 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// A live step may cost at most this many times the floor.
+constexpr double kLiveUpdateTarget = 1.5;
+// Loading may cost at most this many times reading every record once.
+constexpr double kLoadTarget = 1.5;
 
 const setup::MouseInfo kDevice{0x014, 3, 0x014, 3, L"Orvane Right Hand Mouse"};
 
@@ -61,6 +68,22 @@ void fillStore(platform::Registry& registry, int records) {
     key->close();
 }
 
+// The least any load does: every record read once, up to the first free number.
+void readEveryRecord(platform::Registry& registry) {
+    auto key = registry.open(setup::kDriverRoot, setup::kPropertiesKey);
+    for (int n = 1; !key->readString(setup::recordValueName(n)).empty(); ++n) {
+    }
+    key->close();
+}
+
+std::wstring ratioText(double ratio, double milliseconds) {
+    return bench::formatted(ratio, 2, L"x (") + bench::formatted(milliseconds, 3, L" ms)");
+}
+
+std::wstring atMost(double ratio, const wchar_t* yardstick) {
+    return L"<= " + bench::formatted(ratio, 2, L"x ") + yardstick;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -89,13 +112,15 @@ int wmain(int argc, wchar_t** argv) {
     }
     window.chosenDevice = kDevice;
 
-    for (const int records : {1, 11, 275}) {
+    for (const int records : {1, 11, 275, setup::kLastRecordNumber}) {
         fillStore(registry, records);
-        const double load = medianMilliseconds(iterations / 10 + 1, [&] {
+        const int loads = iterations / 10 + 1;
+        const double load = medianMilliseconds(loads, [&] {
             window.reloadNeeded = true;
             window.applicationName.clear();
             window.loadPropertyInfo();
         });
+        const double reading = medianMilliseconds(loads, [&] { readEveryRecord(registry); });
         const double update = medianMilliseconds(iterations, [&] {
             window.writeLiveSetup(window.currentActions, window.applicationName,
                                   window.chosenDevice, window.currentSetup);
@@ -108,11 +133,15 @@ int wmain(int argc, wchar_t** argv) {
             key->writeString(setup::actionValueName(records), window.actionText);
             key->close();
         });
-        std::wprintf(
-            L"%3d records: live update %.2f ms (target <= 16), floor %.2f ms, ratio %.2f (aim <= "
-            L"2); "
-            L"loading the property page %.2f ms (target <= 50 at 275)\n",
-            records, update, floor, update / floor, load);
+        const auto size = std::to_wstring(records) + L" records";
+        bench::printFigure(L"live update, " + size, ratioText(update / floor, update),
+                           atMost(kLiveUpdateTarget, L"the floor"),
+                           update / floor <= kLiveUpdateTarget);
+        bench::printFigure(L"floor (two writes and a close), " + size,
+                           bench::formatted(floor, 3, L" ms"));
+        bench::printFigure(L"loading the property page, " + size, ratioText(load / reading, load),
+                           atMost(kLoadTarget, L"reading every record"),
+                           load / reading <= kLoadTarget);
     }
     registry.deleteKey(setup::kDriverRoot, setup::kOrvaneKey);
     return 0;
