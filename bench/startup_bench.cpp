@@ -2,8 +2,10 @@
 // measured alternately in the same run: time from starting the process until
 // its window is shown and painted (the process waits for input), and the peak
 // working set it reached by then. A third program, the empty window with the
-// common controls 6 manifest, shows what that manifest alone costs.
-//   startup_bench <tarvex.exe> <empty_window.exe> [rounds] [empty_window_v6.exe]
+// common controls 6 manifest, shows what that manifest alone costs. Any
+// further programs (the platform's own, such as its text editor) are started
+// in turn with the rest and set against tarvex.
+//   startup_bench <tarvex.exe> <empty_window.exe> [rounds] [empty_window_v6.exe [program...]]
 #include <windows.h>
 
 #include <psapi.h>
@@ -14,7 +16,17 @@
 #include <string>
 #include <vector>
 
+#include "bench/figures.h"
+
 namespace {
+
+// Start-up targets: tarvex against the empty window, against the empty window
+// with the common controls 6 manifest, and against the fastest of the
+// platform's own programs; peak working set against the empty window.
+constexpr double kEmptyWindowTarget = 1.30;
+constexpr double kManifestWindowTarget = 1.25;
+constexpr double kPlatformProgramTarget = 1.00;
+constexpr double kEmptyWindowMemoryTarget = 2.00;
 
 struct Sample {
     double milliseconds = 0;
@@ -113,38 +125,74 @@ std::vector<Medians> measureInTurn(const std::vector<std::wstring>& programs, in
     return medians;
 }
 
+// The program's file name without folder and extension: "notepad".
+std::wstring shortName(const std::wstring& path) {
+    const auto start = path.find_last_of(L"\\/:") + 1;
+    const auto dot = path.rfind(L'.');
+    return path.substr(start,
+                       dot == std::wstring::npos || dot < start ? std::wstring::npos : dot - start);
+}
+
+std::wstring ratioText(double ratio) {
+    return bench::formatted(ratio, 2, L"x");
+}
+
+std::wstring below(double ratio) {
+    return L"< " + bench::formatted(ratio, 2, L"x");
+}
+
+std::wstring atMost(double ratio) {
+    return L"<= " + bench::formatted(ratio, 2, L"x");
+}
+
+void printStartupFigures(const std::vector<std::wstring>& programs,
+                         const std::vector<Medians>& medians) {
+    const auto& tarvex = medians[0];
+    for (size_t i = 0; i < programs.size(); ++i) {
+        const auto name = i == 0 ? L"tarvex" : shortName(programs[i]);
+        bench::printFigure(L"start to painted window: " + name,
+                           bench::formatted(medians[i].milliseconds, 1, L" ms"));
+        bench::printFigure(L"peak working set: " + name,
+                           bench::formatted(medians[i].peakMegabytes, 1, L" MB"));
+    }
+    const double againstEmpty = tarvex.milliseconds / medians[1].milliseconds;
+    bench::printFigure(L"start-up, tarvex / empty window", ratioText(againstEmpty),
+                       atMost(kEmptyWindowTarget), againstEmpty <= kEmptyWindowTarget);
+    const double memory = tarvex.peakMegabytes / medians[1].peakMegabytes;
+    bench::printFigure(L"peak working set, tarvex / empty window", ratioText(memory),
+                       atMost(kEmptyWindowMemoryTarget), memory <= kEmptyWindowMemoryTarget);
+    if (programs.size() > 2) {
+        const double againstManifest = tarvex.milliseconds / medians[2].milliseconds;
+        bench::printFigure(L"start-up, tarvex / " + shortName(programs[2]),
+                           ratioText(againstManifest), atMost(kManifestWindowTarget),
+                           againstManifest <= kManifestWindowTarget);
+    }
+    for (size_t i = 3; i < programs.size(); ++i) {
+        const auto name = shortName(programs[i]);
+        const double time = tarvex.milliseconds / medians[i].milliseconds;
+        bench::printFigure(L"start-up, tarvex / " + name, ratioText(time),
+                           below(kPlatformProgramTarget), time < kPlatformProgramTarget);
+        const double peak = tarvex.peakMegabytes / medians[i].peakMegabytes;
+        bench::printFigure(L"peak working set, tarvex / " + name, ratioText(peak),
+                           below(kPlatformProgramTarget), peak < kPlatformProgramTarget);
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
         std::fwprintf(stderr,
                       L"usage: startup_bench <tarvex.exe> <empty_window.exe> [rounds] "
-                      L"[empty_window_v6.exe]\n");
+                      L"[empty_window_v6.exe [program...]]\n");
         return 2;
     }
     const int rounds = argc > 3 ? _wtoi(argv[3]) : 15;
     std::vector<std::wstring> programs{argv[1], argv[2]};
-    if (argc > 4) {
-        programs.emplace_back(argv[4]);
+    for (int i = 4; i < argc; ++i) {
+        programs.emplace_back(argv[i]);
     }
-    const auto medians = measureInTurn(programs, rounds);
-    const auto& program = medians[0];
-    const auto& empty = medians[1];
-    std::wprintf(
-        L"start to painted window (median of %d): tarvex %.1f ms, empty window %.1f ms, ratio %.2f "
-        L"(target <= 1.30)\n",
-        rounds, program.milliseconds, empty.milliseconds,
-        program.milliseconds / empty.milliseconds);
-    std::wprintf(
-        L"peak working set: tarvex %.1f MB, empty window %.1f MB, ratio %.2f (target <= 2.00)\n",
-        program.peakMegabytes, empty.peakMegabytes, program.peakMegabytes / empty.peakMegabytes);
-    if (medians.size() > 2) {
-        const auto& v6 = medians[2];
-        std::wprintf(
-            L"the empty window with the common controls 6 manifest: %.1f ms (ratio %.2f to the "
-            L"empty window); tarvex against it: ratio %.2f\n",
-            v6.milliseconds, v6.milliseconds / empty.milliseconds,
-            program.milliseconds / v6.milliseconds);
-    }
+    bench::printFigure(L"start-up rounds (medians of)", std::to_wstring(rounds));
+    printStartupFigures(programs, measureInTurn(programs, rounds));
     return 0;
 }

@@ -37,6 +37,20 @@ struct RegistryValue {
     }
 };
 
+// What a key looks like from outside, read in one call: the time of its last
+// write as the registry keeps it, and how many values it holds. Two stamps of
+// one key differ when a value was written or deleted in it between them, by
+// whichever program. The count is there for clocks coarser than the writes:
+// a value added or removed within one tick still shows.
+struct KeyStamp {
+    uint64_t lastWrite = 0;
+    uint32_t valueCount = 0;
+    bool operator==(const KeyStamp& other) const {
+        return lastWrite == other.lastWrite && valueCount == other.valueCount;
+    }
+    bool operator!=(const KeyStamp& other) const { return !(*this == other); }
+};
+
 // One open key. Every refused operation raises RegistryError; nothing fails quietly.
 class RegistryKey {
 public:
@@ -56,6 +70,8 @@ public:
 
     virtual std::optional<RegistryValue> readValue(const std::wstring& name) = 0;
     virtual void writeValue(const std::wstring& name, const RegistryValue& value) = 0;
+    // The key's stamp now; reads no value.
+    virtual KeyStamp stamp() = 0;
 
     // Flushes the key's writes to the store when anything was written or
     // deleted through it, then closes it. Destroying an open key closes it

@@ -12,6 +12,7 @@
 #include "setup/messages.h"
 #include "setup/services.h"
 #include "setup/store/action_string.h"
+#include "setup/store/known_record_slot.h"
 #include "setup/store/loaded_setup.h"
 #include "setup/store/property_record.h"
 #include "setup/store/record_store.h"
@@ -553,6 +554,8 @@ private:
 
     Services& services_;
     LoadedSetup loadedSetup_;
+    // Where the live writes, Apply and revert found or put the record last.
+    KnownRecordSlot knownRecordSlot_;
     LoadInProgress loadInProgress_;
     MessageBoxMacroReporter macroReporter_;
     TActEdit* captureEdit_ = nullptr;

@@ -21,6 +21,7 @@ struct MemoryRegistry::Node {
     std::map<std::wstring, Value> values;
     std::map<std::wstring, std::unique_ptr<Node>> children;
     uint64_t added = 0;
+    uint64_t lastWrite = 0;
 
     Node* child(const std::wstring& childName) const {
         const auto it = children.find(toLower(childName));
@@ -109,7 +110,11 @@ public:
     MemoryRegistryKey(MemoryRegistry& owner, RegistryRoot root, std::wstring path)
         : owner_(owner), root_(root), path_(std::move(path)), name_(fullPath(root_, path_)) {}
 
-    bool hasValue(const std::wstring& name) override { return live().findValue(name) != nullptr; }
+    bool hasValue(const std::wstring& name) override {
+        auto& node = live();
+        ++owner_.valueReads_;
+        return node.findValue(name) != nullptr;
+    }
 
     bool deleteValue(const std::wstring& name) override {
         auto& node = live();
@@ -118,6 +123,7 @@ public:
         }
         owner_.beginWrite(name_);
         node.values.erase(toLower(name));
+        node.lastWrite = owner_.tick();
         owner_.note(L"delete " + name_ + L"\\" + name);
         return true;
     }
@@ -135,7 +141,9 @@ public:
     }
 
     std::optional<RegistryValue> readValue(const std::wstring& name) override {
-        const auto* found = live().findValue(name);
+        auto& node = live();
+        ++owner_.valueReads_;
+        const auto* found = node.findValue(name);
         if (found == nullptr) {
             return std::nullopt;
         }
@@ -146,7 +154,13 @@ public:
         auto& node = live();
         owner_.beginWrite(name_);
         node.setValue(name, value);
+        node.lastWrite = owner_.tick();
         owner_.note(L"write " + name_ + L"\\" + name);
+    }
+
+    KeyStamp stamp() override {
+        const auto& node = live();
+        return {node.lastWrite, static_cast<uint32_t>(node.values.size())};
     }
 
     void close() override {
@@ -247,6 +261,7 @@ std::unique_ptr<RegistryKey> MemoryRegistry::create(RegistryRoot root, const std
         if (next == nullptr) {
             beginWrite(walked);
             next = &node->addChild(part);
+            next->lastWrite = tick();
             note(L"create " + walked);
         }
         node = next;

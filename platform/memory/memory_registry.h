@@ -17,6 +17,7 @@ namespace platform {
 // Every change (a value written or deleted, a key created or deleted) counts as
 // one write. refuseWrite(n) makes the n-th write from now fail with RegistryError
 // and change nothing, so that tests can check what a refused write leaves behind.
+// A key's stamp is a clock that moves on every change made in it.
 class MemoryRegistry : public Registry {
 public:
     MemoryRegistry();
@@ -26,6 +27,8 @@ public:
     std::unique_ptr<RegistryKey> create(RegistryRoot root, const std::wstring& path) override;
     bool deleteKey(RegistryRoot root, const std::wstring& path) override;
 
+    // Values read so far (readValue and hasValue), through any key.
+    size_t valueReads() const { return valueReads_; }
     // Writes attempted so far, refused ones included.
     size_t writeCount() const { return writeCount_; }
     // Refuses the write that is the n-th from now (0 = the next one).
@@ -63,11 +66,15 @@ private:
             journal_.push_back(line);
         }
     }
+    // The next reading of the clock that stamps changed keys.
+    uint64_t tick() { return ++clock_; }
     // Raises RegistryError when the key lies under an unreadable path.
     void checkReadable(RegistryRoot root, const std::wstring& path) const;
 
     std::map<RegistryRoot, std::unique_ptr<Node>> roots_;
     size_t writeCount_ = 0;
+    size_t valueReads_ = 0;
+    uint64_t clock_ = 0;
     std::optional<size_t> refusedWrite_;
     std::vector<std::wstring> readOnlyPaths_;
     std::vector<std::wstring> unreadablePaths_;

@@ -109,6 +109,21 @@ public:
         written_ = true;
     }
 
+    KeyStamp stamp() override {
+        DWORD values = 0;
+        FILETIME written{};
+        const LSTATUS status =
+            RegQueryInfoKeyW(live(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
+                             nullptr, nullptr, nullptr, &written);
+        if (status != ERROR_SUCCESS) {
+            fail(L"Failed to query " + name_, status);
+        }
+        constexpr int kHighPartShift = 32;
+        return {(static_cast<uint64_t>(written.dwHighDateTime) << kHighPartShift) |
+                    written.dwLowDateTime,
+                values};
+    }
+
     // A flush stalls the whole hive on Windows, so a key only read closes
     // without one.
     void close() override {

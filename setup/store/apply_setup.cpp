@@ -14,7 +14,8 @@ void TfrmTarvex::writeLiveSetup(ActionTable& actions, const std::wstring& applic
                                 MouseInfo device, PropertyInfo setup) {
     recordText = buildPropertyRecord(setup);
     actionText = buildActionString(actions, macroReporter_);
-    storeDeviceRecord(services_.registry, device, application, recordText, actionText);
+    storeDeviceRecord(services_.registry, device, application, recordText, actionText,
+                      knownRecordSlot_);
     driverLink.notifyDriver();
 }
 
@@ -37,7 +38,7 @@ void TfrmTarvex::btnApplyClick(ui::Control&) {
     recordText = buildPropertyRecord(editedSetup);
     actionText = buildActionString(editedActions, macroReporter_);
     storeDeviceRecord(services_.registry, loadedSetup_.device(), loadedSetup_.application(),
-                      recordText, actionText);
+                      recordText, actionText, knownRecordSlot_);
     savedSetup = editedSetup;
     currentSetup = editedSetup;
     savedActions = editedActions;

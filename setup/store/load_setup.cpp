@@ -38,7 +38,7 @@ void TfrmTarvex::loadPropertyInfo() {
         return;
     }
     BusyCursor busy(application());
-    auto loaded = loadDeviceRecord(services_.registry, chosenDevice, name);
+    auto loaded = loadDeviceRecord(services_.registry, chosenDevice, name, knownRecordSlot_);
     const auto setup = parsePropertyRecord(loaded.recordText);
     ActionTable storedActions;
     const bool everyEntry = parseActionString(loaded.actionText, storedActions, macroReporter_);

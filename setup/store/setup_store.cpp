@@ -73,6 +73,21 @@ const StoredRecord* lastRecordOf(const std::vector<StoredRecord>& records,
     return found;
 }
 
+// Writes value and actions over the device's record for name, found by a scan,
+// or as a new record under the first free number. Returns the number written.
+int scanAndStore(platform::RegistryKey& key, const MouseInfo& device, const std::wstring& name,
+                 const std::wstring& value, const std::wstring& actions) {
+    std::vector<StoredRecord> records;
+    const int firstFree = collectDeviceRecords(key, device, records);
+    if (const auto* existing = lastRecordOf(records, name)) {
+        rewriteRecord(key, existing->number, value, actions);
+        return existing->number;
+    }
+    const int number = freeRecordNumber(firstFree);
+    storeNewRecord(key, number, value, actions);
+    return number;
+}
+
 }  // namespace
 
 std::wstring firstUseRecord(int buttonCount) {
@@ -87,47 +102,61 @@ std::wstring namedDefaultRecord(const std::wstring& name) {
 }
 
 LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& device,
-                              const std::wstring& applicationName) {
+                              const std::wstring& applicationName, KnownRecordSlot& known) {
     const auto& name = applicationName.empty() ? kGeneral : applicationName;
     const auto deviceKey = makeDeviceKey(device.deviceCode, device.portNumber);
     auto key = openPropertiesKey(registry);
 
     LoadedRecord loaded;
     const int firstFree = collectDeviceRecords(*key, device, loaded.deviceRecords);
+    int number = firstFree;
     if (const auto* matched = lastRecordOf(loaded.deviceRecords, name)) {
+        number = matched->number;
         loaded.recordText = matched->value.substr(kDeviceKeyLength);
-        loaded.actionText = key->readString(actionValueName(matched->number));
+        loaded.actionText = key->readString(actionValueName(number));
     } else if (firstFree == 1) {
         loaded.recordText = firstUseRecord(device.buttonCount);
-        storeNewRecord(*key, 1, deviceKey + loaded.recordText, L"");
+        storeNewRecord(*key, number, deviceKey + loaded.recordText, L"");
     } else {
         loaded.recordText = name == kGeneral ? kDefaultRecord : namedDefaultRecord(name);
-        storeNewRecord(*key, freeRecordNumber(firstFree), deviceKey + loaded.recordText, L"");
+        number = freeRecordNumber(firstFree);
+        storeNewRecord(*key, number, deviceKey + loaded.recordText, L"");
     }
+    known.remember(deviceKey, name, number, key->stamp());
     key->close();
     return loaded;
+}
+
+LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& device,
+                              const std::wstring& applicationName) {
+    KnownRecordSlot unused;
+    return loadDeviceRecord(registry, device, applicationName, unused);
+}
+
+RecordSlot storeDeviceRecord(platform::Registry& registry, const MouseInfo& device,
+                             const std::wstring& applicationName, const std::wstring& recordText,
+                             const std::wstring& actionText, KnownRecordSlot& known) {
+    const auto& name = applicationName.empty() ? kGeneral : applicationName;
+    const auto deviceKey = makeDeviceKey(device.deviceCode, device.portNumber);
+    auto key = openPropertiesKey(registry);
+    RecordSlot slot;
+    if (const auto number = known.numberFor(deviceKey, name, key->stamp())) {
+        slot.number = *number;
+        rewriteRecord(*key, slot.number, deviceKey + recordText, actionText);
+    } else {
+        slot.number = scanAndStore(*key, device, name, deviceKey + recordText, actionText);
+    }
+    known.remember(deviceKey, name, slot.number, key->stamp());
+    key->close();
+    slot.valueName = recordValueName(slot.number);
+    return slot;
 }
 
 RecordSlot storeDeviceRecord(platform::Registry& registry, const MouseInfo& device,
                              const std::wstring& applicationName, const std::wstring& recordText,
                              const std::wstring& actionText) {
-    const auto& name = applicationName.empty() ? kGeneral : applicationName;
-    const auto deviceKey = makeDeviceKey(device.deviceCode, device.portNumber);
-    auto key = openPropertiesKey(registry);
-    std::vector<StoredRecord> records;
-    const int firstFree = collectDeviceRecords(*key, device, records);
-    RecordSlot slot;
-    if (const auto* existing = lastRecordOf(records, name)) {
-        slot.number = existing->number;
-        slot.content = existing->value;
-        rewriteRecord(*key, slot.number, deviceKey + recordText, actionText);
-    } else {
-        slot.number = freeRecordNumber(firstFree);
-        storeNewRecord(*key, slot.number, deviceKey + recordText, actionText);
-    }
-    key->close();
-    slot.valueName = recordValueName(slot.number);
-    return slot;
+    KnownRecordSlot unused;
+    return storeDeviceRecord(registry, device, applicationName, recordText, actionText, unused);
 }
 
 }  // namespace setup

@@ -5,6 +5,7 @@
 
 #include "platform/registry.h"
 #include "setup/device_list.h"
+#include "setup/store/known_record_slot.h"
 #include "setup/store/record_store.h"
 
 // Finding, creating and writing the record of one device and application: the
@@ -36,6 +37,9 @@ std::wstring namedDefaultRecord(const std::wstring& name);
 // highest numbered is the one edited; a record that repeats the one before it
 // exactly (settings and actions) is removed first. The key is closed with its writes
 // flushed; a missing Properties key raises RegistryError.
+// known remembers the record's number for the writes that follow.
+LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& device,
+                              const std::wstring& applicationName, KnownRecordSlot& known);
 LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& device,
                               const std::wstring& applicationName);
 
@@ -43,7 +47,12 @@ LoadedRecord loadDeviceRecord(platform::Registry& registry, const MouseInfo& dev
 // highest numbered, as the load edits it, or the first free number) and actionText under the A
 // value of the same number, then closes the key with the writes flushed: an existing record gets
 // its P value first, a new one its A value first (storeNewRecord). Exact repeats are removed first,
-// as by the load. Returns the slot written.
+// as by the load. Returns the slot written (its number and value name). When known holds the
+// record's number and nothing has written to the key since, the record is rewritten there without a
+// scan; known then remembers the number written.
+RecordSlot storeDeviceRecord(platform::Registry& registry, const MouseInfo& device,
+                             const std::wstring& applicationName, const std::wstring& recordText,
+                             const std::wstring& actionText, KnownRecordSlot& known);
 RecordSlot storeDeviceRecord(platform::Registry& registry, const MouseInfo& device,
                              const std::wstring& applicationName, const std::wstring& recordText,
                              const std::wstring& actionText);

@@ -176,6 +176,34 @@ TYPED_TEST_P(RegistryContract, WritesToADeletedKeyFail) {
     EXPECT_THROW(key->writeString(L"P001", L"x"), RegistryError);
 }
 
+// The stamp is read through one handle while another handle, as another
+// program would, changes the key.
+TYPED_TEST_P(RegistryContract, TheStampChangesWithEveryWriteOrDeleteInTheKeyOnly) {
+    auto key = this->freshKey();
+    key->writeString(L"P001", L"first");
+    const auto written = key->stamp();
+    EXPECT_EQ(key->readString(L"P001"), L"first");
+    EXPECT_EQ(key->stamp(), written) << "reading changes nothing";
+    this->freshKey(RegistryRoot::LocalMachine)->writeString(L"P001", L"elsewhere");
+    EXPECT_EQ(key->stamp(), written) << "a write to another key";
+
+    auto other = this->registry_.open(RegistryRoot::CurrentUser, kTestKey);
+    other->writeString(L"P001", L"again");
+    const auto overwritten = key->stamp();
+    EXPECT_NE(overwritten, written) << "the same value overwritten";
+    other->deleteValue(L"P001");
+    const auto deleted = key->stamp();
+    EXPECT_NE(deleted, overwritten);
+    other->writeString(L"P001", L"again");
+    EXPECT_NE(key->stamp(), deleted);
+    EXPECT_NE(key->stamp(), overwritten) << "the same value count and text as before";
+
+    this->registry_.deleteKey(RegistryRoot::CurrentUser, kTestKey);
+    auto remade = this->freshKey();
+    remade->writeString(L"P001", L"again");
+    EXPECT_NE(remade->stamp(), overwritten) << "a key deleted and made again";
+}
+
 TYPED_TEST_P(RegistryContract, TheFixtureLoadsAndExportsBackTheSame) {
     const auto problems = importRegText(this->registry_, this->fixtureText());
     ASSERT_TRUE(problems.empty()) << toUtf8(problems.front().message);
@@ -209,6 +237,7 @@ REGISTER_TYPED_TEST_SUITE_P(RegistryContract, OpeningAMissingKeyGivesNothing,
                             ExpandableStringsKeepTheirTypeAndReferences,
                             AKeyThatMayNotBeReadIsAnErrorNotMissing, AClosedKeyRefusesFurtherUse,
                             DeleteKeyRemovesTheWholeTree, WritesToADeletedKeyFail,
+                            TheStampChangesWithEveryWriteOrDeleteInTheKeyOnly,
                             TheFixtureLoadsAndExportsBackTheSame);
 
 }  // namespace platform::contract

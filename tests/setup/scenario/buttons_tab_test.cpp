@@ -231,6 +231,37 @@ INSTANTIATE_TEST_SUITE_P(DoubleClickSpeeds, StoredOutsideTheControls,
                                            StoredOutsideCase{"NineHundredNinetyNine", L"999", 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Between two live steps another program moves the setup's record up by
+// putting another device's record first: the next step still writes the
+// setup's own record. With nothing written meanwhile, the only values a step
+// reads are those the driver reads when told.
+TEST_F(ButtonsTab, LiveStepsFollowARecordMovedMeanwhileAndReadNothingOtherwise) {
+    open(kThreeButtonRow);
+    ui::user::slide(*w().trbDblClickSpeed, 9);
+    size_t reads = registry.valueReads();
+    w().driverLink.notifyDriver();
+    const size_t driverReads = registry.valueReads() - reads;
+    reads = registry.valueReads();
+    ui::user::slide(*w().trbDblClickSpeed, 8);
+    EXPECT_EQ(registry.valueReads() - reads, driverReads);
+    const auto ownRecord = property(L"P001");
+    ASSERT_TRUE(ownRecord.has_value());
+
+    auto key = registry.open(kDriverRoot, kPropertiesKey);
+    key->writeString(L"A002", property(L"A001").value_or(L""));
+    key->writeString(L"P002", *ownRecord);
+    const std::wstring otherDevice = L"00a002" + kDefaultRecord;
+    key->writeString(L"P001", otherDevice);
+    key->writeString(L"A001", L"");
+    key->close();
+
+    ui::user::slide(*w().trbDblClickSpeed, 7);
+    EXPECT_EQ(parsePropertyRecord(property(L"P002")->substr(6)).doubleClickSpeed,
+              parsePropertyRecord(ownRecord->substr(6)).doubleClickSpeed + 1);
+    EXPECT_EQ(property(L"P001"), otherDevice);
+    EXPECT_FALSE(property(L"P003").has_value());
+}
+
 class DoubleClickTest : public ButtonsTab {
 protected:
     static constexpr int kTick = 100;

@@ -153,5 +153,72 @@ TEST_F(SetupStore, ARepeatedRecordGoesAndTheRecordLoadedIsTheOneWritten) {
     EXPECT_EQ(stored(L"A003"), L"080004");
 }
 
+// Between two writes of the loaded setup another program changes the store;
+// the next write finds the record afresh, and an unchanged store costs no scan.
+class KnownSlotWrites : public SetupStore {
+protected:
+    void SetUp() override {
+        SetupStore::SetUp();
+        store(L"P001", L"00a002" + kDefaultRecord);
+        store(L"P002", L"3f2001" + kWord);
+        store(L"P003", L"3f2001" + kDefaultRecord);
+        loadDeviceRecord(registry_, mouse_, L"", known_);
+    }
+    std::wstring write(const std::wstring& actions) {
+        return storeDeviceRecord(registry_, mouse_, L"", kDefaultRecord, actions, known_).valueName;
+    }
+    const MouseInfo mouse_ = device(0x3F2, 1, 3);
+    KnownRecordSlot known_;
+};
+
+TEST_F(KnownSlotWrites, AnUnchangedStoreIsWrittenWithoutReadingAnyValue) {
+    const size_t beforeFirst = registry_.valueReads();
+    EXPECT_EQ(write(L"020004"), L"P003");
+    const size_t beforeSecond = registry_.valueReads();
+    EXPECT_EQ(beforeSecond, beforeFirst) << "the load left the slot known";
+    EXPECT_EQ(write(L"040005"), L"P003");
+    EXPECT_EQ(registry_.valueReads(), beforeSecond);
+    EXPECT_EQ(stored(L"A003"), L"040005");
+
+    store(L"Other", L"x");
+    EXPECT_EQ(write(L"080004"), L"P003");
+    EXPECT_GT(registry_.valueReads(), beforeSecond) << "a changed key is scanned again";
+}
+
+TEST_F(KnownSlotWrites, RecordsRenumberedMeanwhileAreFoundAgain) {
+    write(L"020004");
+    // Another program removes P001 and moves the later records down.
+    for (int number = 1; number <= 2; ++number) {
+        store(recordValueName(number), *stored(recordValueName(number + 1)));
+        store(actionValueName(number), stored(actionValueName(number + 1)).value_or(L""));
+    }
+    auto key = registry_.open(kDriverRoot, kPropertiesKey);
+    key->deleteValue(L"P003");
+    key->deleteValue(L"A003");
+    key.reset();
+
+    EXPECT_EQ(write(L"040005"), L"P002");
+    EXPECT_EQ(stored(L"A002"), L"040005");
+    EXPECT_EQ(stored(L"P001"), L"3f2001" + kWord) << "the other record is left alone";
+    EXPECT_FALSE(stored(L"P003").has_value()) << "nothing written past the end";
+}
+
+TEST_F(KnownSlotWrites, ALaterRecordInsertedMeanwhileIsTheOneWritten) {
+    write(L"020004");
+    store(L"P004", L"3f2001" + kDefaultRecord);  // the same setup, numbered higher
+    store(L"A004", L"080004");
+    EXPECT_EQ(write(L"040005"), L"P004");
+    EXPECT_EQ(stored(L"A003"), L"020004");
+    EXPECT_EQ(write(L"010001"), L"P004") << "remembered after the scan";
+}
+
+TEST_F(KnownSlotWrites, AnotherSetupIsFoundByAScan) {
+    const size_t before = registry_.valueReads();
+    EXPECT_EQ(storeDeviceRecord(registry_, mouse_, L"WORD.EXE", kWord, L"020004", known_).valueName,
+              L"P002");
+    EXPECT_GT(registry_.valueReads(), before);
+    EXPECT_EQ(write(L"040005"), L"P003") << "the GENERAL record is not the one remembered";
+}
+
 }  // namespace
 }  // namespace setup
