@@ -134,7 +134,9 @@ private:
         auto key = registry_.open(setup::kDriverRoot, setup::kMiceFoundKey);
         const auto devices =
             setup::parseMiceFound(key ? key->readString(setup::kMiceFoundValue) : L"");
-        for (const auto& [number, text] : values_.records) {
+        for (const auto& record : values_.records) {
+            const int number = record.first;
+            const std::wstring& text = record.second;
             const bool found =
                 std::any_of(devices.begin(), devices.end(), [&](const setup::MouseInfo& device) {
                     return setup::deviceKeysMatch(
