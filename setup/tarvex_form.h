@@ -537,6 +537,11 @@ private:
     void recordTab(const std::wstring& symbol);
     // Removes symbols before the caret until the stored macro fits its length field.
     void keepCaptureWithinStoredLimit();
+    // A character typed with AltGr is recorded as typed: the Ctrl and Alt
+    // presses AltGr made just before it are taken out, and their releases are
+    // not recorded.
+    void recordAltGrCharacter(const std::wstring& character);
+    std::vector<int> unrecordedReleases_;
 
     // ---- Store (store/*.cpp) ----
     // Yes applies, No reverts the pending edits of the loaded setup, Cancel

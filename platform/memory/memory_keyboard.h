@@ -41,6 +41,8 @@ public:
     void press(int virtualKey);
     void release(int virtualKey);
     void setCapsLock(bool on);
+    // The user switching the keyboard layout.
+    void setLayout(MemoryLayout layout) { layout_ = layout; }
 
     // Virtual keys sent to the system, oldest first.
     const std::vector<int>& sentKeyDowns() const { return sentKeyDowns_; }

@@ -1,6 +1,8 @@
 // The keystroke page (Page13): every key pressed or released in the capture
 // edit is written into it in the displayed macro notation instead of acting,
 // and the text is edited a whole symbol at a time.
+#include <algorithm>
+
 #include "platform/text.h"
 #include "setup/actions/capture_edit.h"
 #include "setup/actions/key_name.h"
@@ -56,6 +58,7 @@ void TfrmTarvex::Page13Show(ui::Control&) {
     // A key still held when the page was left was released elsewhere: its next
     // press here is a new one.
     lastCapturedKey = 0;
+    unrecordedReleases_.clear();
     focusCaptureEdit();
 }
 
@@ -107,6 +110,8 @@ void TfrmTarvex::CaptureKeyDown(int key, ui::ShiftState shift) {
     }
     if (name == kBackspaceName) {
         DeletePreviousSymbol();
+    } else if (name.size() == 1 && TypedWithAltGr(key, services_.keyboard)) {
+        recordAltGrCharacter(isBrace(name) ? kSymbolStart + name + kSymbolEnd : name);
     } else if (name.size() == 1) {
         insertIntoCapture(isBrace(name) ? kSymbolStart + name + kSymbolEnd : name);
     } else if (key == vk::kShift) {
@@ -119,8 +124,30 @@ void TfrmTarvex::CaptureKeyDown(int key, ui::ShiftState shift) {
     lastCapturedKey = key;
 }
 
+void TfrmTarvex::recordAltGrCharacter(const std::wstring& character) {
+    const std::wstring pressed[] = {L"{Ctrl-Dn}{Alt-Dn}", L"{Alt-Dn}{Ctrl-Dn}"};
+    const int caret = txtActionString->selStart();
+    const std::wstring before = txtActionString->text().substr(0, static_cast<size_t>(caret));
+    for (const auto& presses : pressed) {
+        const int length = static_cast<int>(presses.size());
+        const bool justBefore =
+            before.size() >= presses.size() &&
+            before.compare(before.size() - presses.size(), presses.size(), presses) == 0;
+        if (txtActionString->selLength() == 0 && justBefore) {
+            txtActionString->setSelStart(caret - length);
+            txtActionString->setSelLength(length);
+            unrecordedReleases_ = {vk::kCtrl, vk::kAlt};
+            break;
+        }
+    }
+    insertIntoCapture(character);
+}
+
 void TfrmTarvex::txtActionStringKeyUp(ui::Control&, int& key, ui::ShiftState shift) {
-    if (recordedAsPressAndRelease(key)) {
+    const auto unrecorded = std::find(unrecordedReleases_.begin(), unrecordedReleases_.end(), key);
+    if (unrecorded != unrecordedReleases_.end()) {
+        unrecordedReleases_.erase(unrecorded);
+    } else if (recordedAsPressAndRelease(key)) {
         insertIntoCapture(kSymbolStart + KeyName(key, shift, services_.keyboard) + kReleasedEnd);
         // Releasing the Menu key would open the focused window's context menu;
         // an Esc closes it again.

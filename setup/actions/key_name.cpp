@@ -62,13 +62,9 @@ bool held(const platform::KeyboardState& state, int key) {
 // types is what the user typed. Otherwise Ctrl is taken out of the state, so
 // that Ctrl+C names "c" rather than the control character.
 std::wstring typedCharacter(int key, platform::Keyboard& keyboard) {
-    constexpr wchar_t kFirstPrintable = L' ';
     auto state = keyboard.state();
-    if (held(state, vk::kCtrl) && held(state, vk::kAlt)) {
-        const std::wstring withAltGr = keyboard.translate(key, state);
-        if (!withAltGr.empty() && withAltGr.front() >= kFirstPrintable) {
-            return withAltGr.substr(0, 1);
-        }
+    if (TypedWithAltGr(key, keyboard)) {
+        return keyboard.translate(key, state).substr(0, 1);
     }
     for (const int ctrl : {vk::kCtrl, vk::kLeftCtrl, vk::kRightCtrl}) {
         state[ctrl] &= static_cast<uint8_t>(~platform::kKeyHeld);
@@ -77,6 +73,16 @@ std::wstring typedCharacter(int key, platform::Keyboard& keyboard) {
 }
 
 }  // namespace
+
+bool TypedWithAltGr(int key, platform::Keyboard& keyboard) {
+    constexpr wchar_t kFirstPrintable = L' ';
+    const auto state = keyboard.state();
+    if (!held(state, vk::kCtrl) || !held(state, vk::kAlt)) {
+        return false;
+    }
+    const std::wstring typed = keyboard.translate(key, state);
+    return !typed.empty() && typed.front() >= kFirstPrintable;
+}
 
 std::wstring KeyName(int key, platform::ShiftState shift, platform::Keyboard& keyboard) {
     if (const auto* name = lookUp(modifierNames(), key)) {

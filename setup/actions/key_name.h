@@ -13,4 +13,9 @@ namespace setup {
 // other key that types nothing, which the editor then leaves out.
 std::wstring KeyName(int key, platform::ShiftState shift, platform::Keyboard& keyboard);
 
+// Whether the key types a character of its own with Ctrl and Alt held, as
+// AltGr holds them on many layouts: the modifiers are then the way to the
+// character, not keys pressed for their own sake.
+bool TypedWithAltGr(int key, platform::Keyboard& keyboard);
+
 }  // namespace setup

@@ -747,6 +747,17 @@ TEST_F(Actions, ARecordedMacroIsStoredInTheDriversNotation) {
     EXPECT_EQ(drawnRow(0).back(), L"{Ctrl-Dn}c{Ctrl-Up}{Sh-Tab}{F5}");
 }
 
+// AltGr holds Ctrl and Alt: a character it types is recorded alone, while
+// Ctrl and Alt held for a key with no AltGr character stay in the macro.
+TEST_F(Actions, ACharacterTypedWithAltGrIsRecordedAsTyped) {
+    keyboard.setLayout(platform::MemoryLayout::German);
+    openKeystrokePage();
+    type(tap('A') + holding(vk::kCtrl, holding(vk::kAlt, tap('Q') + tap('E'))) + tap('B'));
+    EXPECT_EQ(captured(), L"a@\u20acb");
+    type(holding(vk::kCtrl, holding(vk::kAlt, tap('C'))));
+    EXPECT_EQ(captured(), L"a@\u20acb{Ctrl-Dn}{Alt-Dn}c{Alt-Up}{Ctrl-Up}");
+}
+
 TEST_F(Actions, TheCaptureEditTakesThePlainEditsPlace) {
     openWith(L"");
     ui::Control* plain = w().txtActionString;
