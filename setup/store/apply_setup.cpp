@@ -20,12 +20,17 @@ void TfrmTarvex::writeLiveSetup(ActionTable& actions, const std::wstring& applic
 }
 
 void TfrmTarvex::writeLoadedSetup(ActionTable& actions, const PropertyInfo& setup) {
+    // Before a setup is loaded there is no record to write: nothing is stored
+    // for a device nobody chose (showing a tab fills its controls all the same).
+    if (!loadedSetup_.any()) {
+        return;
+    }
     writeLiveSetup(actions, loadedSetup_.application(), loadedSetup_.device(), setup);
 }
 
 void TfrmTarvex::btnApplyClick(ui::Control&) {
     BusyCursor busy(application());
-    if (!commitPointerScheme()) {
+    if (!loadedSetup_.any() || !commitPointerScheme()) {
         return;
     }
     // On the property page the scheme shown is the setup's, the unnamed one
