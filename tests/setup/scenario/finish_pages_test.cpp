@@ -23,9 +23,14 @@ protected:
 
     // The one device of the fixture, set up and on the finish page.
     void openFinishPage(const std::optional<std::wstring>& trayValue = std::nullopt) {
+        openFinishPage(trayValue ? std::optional(platform::RegistryValue::ofString(*trayValue))
+                                 : std::nullopt);
+    }
+    // The same with the tray option stored as a value of any type.
+    void openFinishPage(const std::optional<platform::RegistryValue>& trayValue) {
         loadRegistry("scenario_one_device.reg");
         if (trayValue) {
-            registry.open(kDriverRoot, kOrvaneKey)->writeString(kShowIconInTrayValue, *trayValue);
+            registry.open(kDriverRoot, kOrvaneKey)->writeValue(kShowIconInTrayValue, *trayValue);
         }
         installDriverFiles(L"C:\\Orvane");
         start();
@@ -119,17 +124,10 @@ TEST_F(FinishPages, ARefusedWriteIsShownAndTheDriverIsNotTold) {
 }
 
 TEST_F(FinishPages, AnUnreadableTrayOptionCountsAsMissing) {
-    loadRegistry("scenario_one_device.reg");
     platform::RegistryValue number;
     number.type = platform::kRegDword;
     number.data = {0, 0, 0, 0};
-    registry.open(kDriverRoot, kOrvaneKey)->writeValue(kShowIconInTrayValue, number);
-    installDriverFiles(L"C:\\Orvane");
-    start();
-    walkToProperties(0, kStandardTwoButtonRow);
-    next();
-    next();
-    ASSERT_EQ(w().wizardStep, TfrmTarvex::kFinishStep);
+    openFinishPage(number);
     EXPECT_FALSE(w().NoIconInTray->checked()) << "a value that is no text";
 
     ui::user::click(*w().Button1);
