@@ -39,7 +39,14 @@ std::wstring indented(const std::wstring& text, int level) {
 }  // namespace
 
 DriveComboBox::DriveComboBox(Control& parent, std::wstring name, platform::FileSystem& files)
-    : ComboBox(parent, std::move(name)), files_(files), roots_(files.drives()) {
+    : ComboBox(parent, std::move(name)), files_(files) {}
+
+void DriveComboBox::readDrives() {
+    if (drivesRead_) {
+        return;
+    }
+    drivesRead_ = true;
+    roots_ = files_.drives();
     std::vector<std::wstring> shown;
     for (const auto& root : roots_) {
         shown.push_back(std::wstring{static_cast<wchar_t>(std::towlower(root[0])), L':'});
@@ -48,11 +55,18 @@ DriveComboBox::DriveComboBox(Control& parent, std::wstring name, platform::FileS
     setItemIndex(0);
 }
 
+void DriveComboBox::showingChanged(bool showing) {
+    if (showing) {
+        readDrives();
+    }
+}
+
 wchar_t DriveComboBox::drive() const {
     return itemIndex() >= 0 ? driveLetterOf(roots_[itemIndex()]) : 0;
 }
 
 void DriveComboBox::setDrive(wchar_t letter) {
+    readDrives();
     for (int index = 0; index < itemCount(); ++index) {
         if (driveLetterOf(roots_[index]) == static_cast<wchar_t>(std::towupper(letter))) {
             setItemIndex(index);
@@ -73,6 +87,7 @@ void DriveComboBox::setDirectoryList(DirectoryListBox* list) {
 }
 
 void DriveComboBox::followDirectory(const std::wstring& directory) {
+    readDrives();
     for (int index = 0; index < itemCount(); ++index) {
         if (driveLetterOf(roots_[index]) == driveLetterOf(directory)) {
             setItemIndex(index);
@@ -88,11 +103,28 @@ void DriveComboBox::changed() {
 }
 
 DirectoryListBox::DirectoryListBox(Control& parent, std::wstring name, platform::FileSystem& files)
-    : ListBox(parent, std::move(name)), files_(files) {
+    : ListBox(parent, std::move(name)), files_(files) {}
+
+void DirectoryListBox::showingChanged(bool showing) {
+    if (showing && directory_.empty()) {
+        openFirstDrive();
+    }
+}
+
+// Where a list nobody has moved yet stands: the first drive's root, without an
+// onChange, as if it had been there from the start.
+void DirectoryListBox::openFirstDrive() {
     const auto roots = files_.drives();
-    if (!roots.empty()) {
-        directory_ = roots.front();
-        fill();
+    if (roots.empty()) {
+        return;
+    }
+    directory_ = roots.front();
+    fill();
+    if (fileList_ != nullptr) {
+        fileList_->setDirectory(directory_);
+    }
+    if (driveBox_ != nullptr) {
+        driveBox_->followDirectory(directory_);
     }
 }
 
@@ -150,7 +182,7 @@ std::wstring DirectoryListBox::itemPath(int index) const {
 
 void DirectoryListBox::setFileList(FileListBox* list) {
     fileList_ = list;
-    if (list != nullptr) {
+    if (list != nullptr && !directory_.empty()) {
         list->setDirectory(directory_);
     }
 }

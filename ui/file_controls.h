@@ -9,6 +9,10 @@
 // The linked file controls: a drive box drives a directory list, which drives a
 // file list, whose mask a filter box sets. They read the disks through
 // platform::FileSystem and are plain list and drop-down boxes natively.
+//
+// A window makes its file pages long before anyone opens one, so the drive box
+// and the directory list read the disks when they are first shown or used, not
+// when they are made; a directory list never moved shows the first drive's root.
 namespace ui {
 
 class DirectoryListBox;
@@ -29,9 +33,13 @@ public:
 
 protected:
     void changed() override;
+    void showingChanged(bool showing) override;
 
 private:
+    void readDrives();
+
     platform::FileSystem& files_;
+    bool drivesRead_ = false;
     std::vector<std::wstring> roots_;
     DirectoryListBox* directoryList_ = nullptr;
 };
@@ -59,9 +67,11 @@ public:
 
 protected:
     bool keyPressed(wchar_t key) override;
+    void showingChanged(bool showing) override;
 
 private:
     void openSelected();
+    void openFirstDrive();
     void fill();
 
     platform::FileSystem& files_;
