@@ -1,6 +1,9 @@
 #pragma once
 
+#include <future>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/cursor_handle.h"
 
@@ -50,6 +53,15 @@ public:
     // A .cur or .ani file as a cursor at the system's default cursor size; the file's
     // content decides which it is. kNoCursor when the file is missing or is no cursor.
     virtual CursorHandle loadFromFile(const std::wstring& path) = 0;
+    // Loads each file as loadFromFile does, for a caller that need not wait for
+    // them now: the future gives one handle per path, in order. This one loads
+    // them at once; the real service reads them on a thread of its own.
+    virtual std::future<std::vector<CursorHandle>> loadFromFilesLater(
+        std::vector<std::wstring> paths) {
+        std::promise<std::vector<CursorHandle>> loaded;
+        loaded.set_value(loadFromFiles(paths));
+        return loaded.get_future();
+    }
     // An independent copy, to be destroyed on its own; kNoCursor for kNoCursor.
     virtual CursorHandle copy(CursorHandle cursor) = 0;
     // Frees a cursor; kNoCursor is ignored.
@@ -64,6 +76,15 @@ public:
     // The cursor to show for kind: the one set for it, else the system's own, which is
     // shared and must never be destroyed.
     virtual CursorHandle programCursor(CursorKind kind) = 0;
+
+protected:
+    std::vector<CursorHandle> loadFromFiles(const std::vector<std::wstring>& paths) {
+        std::vector<CursorHandle> loaded;
+        for (const auto& path : paths) {
+            loaded.push_back(loadFromFile(path));
+        }
+        return loaded;
+    }
 };
 
 }  // namespace platform

@@ -13,7 +13,6 @@ constexpr int kClientHeight = 384;
 const std::wstring kWindowCaption = L"Orvane Mouse Setup Control Panel";
 const std::wstring kCursorDirectory = L"C:\\Windows\\Cursors";
 const std::wstring kRootDirectory = L"C:\\";
-const std::wstring kDefaultCursorFolder = L"\\p\\";
 // An install directory of "0" is what a broken installation leaves behind.
 const std::wstring kBrokenInstallDirectory = L"0";
 
@@ -21,6 +20,7 @@ const std::wstring kBrokenInstallDirectory = L"0";
 
 TfrmTarvex::TfrmTarvex(ui::Application& application, Services& services)
     : ui::Form(application, L"frmTarvex"),
+      defaultCursors(services.cursors),
       driverLink(services.modules),
       services_(services),
       macroReporter_(services.messageBoxes, application.title()) {
@@ -47,7 +47,7 @@ TfrmTarvex::TfrmTarvex(ui::Application& application, Services& services)
         services_.files.directoryExists(kCursorDirectory) ? kCursorDirectory : kRootDirectory;
     applicationBrowseDirectory = kRootDirectory;
     readInstallDirectory();
-    loadDefaultCursors();
+    defaultCursors.load(installDirectory);
 }
 
 // The driver library outlives the window: the finish animation releases it.
@@ -104,13 +104,6 @@ void TfrmTarvex::readInstallDirectory() {
                         L"Error in Registry\n  Reinstall The Orvane Mouse Driver",
                         L"Error in Regsitry");
         application().terminate();
-    }
-}
-
-void TfrmTarvex::loadDefaultCursors() {
-    for (int role = 1; role <= kPointerRoles; ++role) {
-        defaultCursors[role - 1] = services_.cursors.loadFromFile(
-            installDirectory + kDefaultCursorFolder + L"P" + std::to_wstring(role) + L".cur");
     }
 }
 

@@ -10,6 +10,7 @@
 #include "setup/device_list.h"
 #include "setup/driver/driver_link.h"
 #include "setup/messages.h"
+#include "setup/pointer/default_cursors.h"
 #include "setup/services.h"
 #include "setup/store/action_string.h"
 #include "setup/store/known_record_slot.h"
@@ -256,7 +257,7 @@ public:
     std::wstring currentSchemeName;
     std::array<std::wstring, kCursorSlots> cursorFiles;
     std::array<platform::CursorHandle, kCursorSlots> cursorHandles{};
-    std::array<platform::CursorHandle, kPointerRoles> defaultCursors{};
+    DefaultCursors defaultCursors;
     int browseRole = 0;
     std::wstring cursorBrowseDirectory;
 
@@ -274,7 +275,6 @@ public:
     void FormCreate(ui::Control& sender);
     void FormDeactivate(ui::Control& sender);
     void readInstallDirectory();
-    void loadDefaultCursors();
 
     // Wizard flow (wizard.cpp)
     void btnNextClick(ui::Control& sender);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <system_error>
+
 #include "platform/dpi_scale.h"
 #include "platform/win32/screen_dpi.h"
 
@@ -40,6 +42,15 @@ CursorHandle Win32Cursors::loadFromFile(const std::wstring& path) {
         image = LoadCursorFromFileW(path.c_str());
     }
     return fromNative(image);
+}
+
+std::future<std::vector<CursorHandle>> Win32Cursors::loadFromFilesLater(
+    std::vector<std::wstring> paths) {
+    try {
+        return std::async(std::launch::async, [this, paths] { return loadFromFiles(paths); });
+    } catch (const std::system_error&) {
+        return Cursors::loadFromFilesLater(std::move(paths));  // no thread to be had: now
+    }
 }
 
 CursorHandle Win32Cursors::copy(CursorHandle cursor) {

@@ -16,6 +16,9 @@ public:
     Win32Cursors& operator=(const Win32Cursors&) = delete;
 
     CursorHandle loadFromFile(const std::wstring& path) override;
+    // Loading a cursor touches nothing of this object's: the thread needs no lock.
+    std::future<std::vector<CursorHandle>> loadFromFilesLater(
+        std::vector<std::wstring> paths) override;
     CursorHandle copy(CursorHandle cursor) override;
     void destroy(CursorHandle cursor) override;
     CursorMetrics metrics() override;

@@ -1,8 +1,8 @@
 // The Pointers tab: the pointer scheme of the setup being edited, a cursor per
 // role, the cursor-file page (Page15) and the save-scheme page (Page16).
 //
-// The window owns every cursor in cursorHandles and defaultCursors: a cursor
-// leaves a slot only through putCursor, which destroys it, so none is lost and
+// The window owns every cursor in cursorHandles (and defaultCursors its own): a
+// cursor leaves a slot only through putCursor, which destroys it, so none is lost and
 // none is destroyed twice. The program's own windows get copies, which the
 // cursor service then owns.
 #include <algorithm>
@@ -72,7 +72,7 @@ platform::CursorHandle TfrmTarvex::copyOfDefaultCursor(int slot) {
     if (slot >= kPointerRoles) {
         return platform::kNoCursor;
     }
-    return services_.cursors.copy(defaultCursors[static_cast<size_t>(slot)]);
+    return services_.cursors.copy(defaultCursors[slot]);
 }
 
 void TfrmTarvex::forgetSchemeView() {
@@ -85,10 +85,7 @@ void TfrmTarvex::releaseCursors() {
     for (int slot = 0; slot < kCursorSlots; ++slot) {
         putCursor(slot, platform::kNoCursor);
     }
-    for (auto& cursor : defaultCursors) {
-        services_.cursors.destroy(cursor);
-        cursor = platform::kNoCursor;
-    }
+    defaultCursors.release();
 }
 
 // ---- Reading and showing a scheme ----
@@ -383,7 +380,7 @@ bool TfrmTarvex::commitPointerScheme() {
         } else {
             for (int role = 0; role < kPointerRoles; ++role) {
                 const auto own = cursorFiles[static_cast<size_t>(role)].empty()
-                                     ? defaultCursors[static_cast<size_t>(role)]
+                                     ? defaultCursors[role]
                                      : cursorHandles[static_cast<size_t>(role)];
                 services_.cursors.setProgramCursor(
                     kPointerRoleTable[static_cast<size_t>(role)].kind, services_.cursors.copy(own));

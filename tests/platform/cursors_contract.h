@@ -72,6 +72,20 @@ TYPED_TEST_P(CursorsContract, WhatIsNoCursorDoesNotLoad) {
     EXPECT_EQ(this->cursors().loadFromFile(this->world_.pathOf(L"never-made.cur")), kNoCursor);
 }
 
+TYPED_TEST_P(CursorsContract, LoadingLaterGivesOneCursorPerFileInOrder) {
+    const auto missing = this->world_.pathOf(L"never-made.cur");
+    auto later =
+        this->cursors().loadFromFilesLater({this->validCursor(), missing, this->validAnimation()});
+    const auto loaded = later.get();
+    ASSERT_EQ(loaded.size(), 3u);
+    EXPECT_NE(loaded[0], kNoCursor);
+    EXPECT_EQ(loaded[1], kNoCursor);
+    EXPECT_NE(loaded[2], kNoCursor);
+    for (const CursorHandle cursor : loaded) {
+        this->cursors().destroy(cursor);
+    }
+}
+
 TYPED_TEST_P(CursorsContract, ACopyLivesOnWhenItsOriginalIsDestroyed) {
     auto& cursors = this->cursors();
     const CursorHandle original = cursors.loadFromFile(this->validCursor());
@@ -126,6 +140,7 @@ TYPED_TEST_P(CursorsContract, MetricsArePlausibleSizes) {
 
 REGISTER_TYPED_TEST_SUITE_P(CursorsContract, LoadsStaticAndAnimatedCursorFiles,
                             TheContentNotTheNameSaysWhatAFileIs, WhatIsNoCursorDoesNotLoad,
+                            LoadingLaterGivesOneCursorPerFileInOrder,
                             ACopyLivesOnWhenItsOriginalIsDestroyed,
                             NoCursorCopiesToNoCursorAndDestroysToNothing,
                             EveryKindHasASystemCursorOfItsOwn,
