@@ -324,6 +324,19 @@ TEST_F(NativePeers, AControlAddedLaterGetsAWindowWithWhatItsConstructorSet) {
     EXPECT_EQ(rect.right - rect.left, 377);
     late.setFocus();
     EXPECT_EQ(GetFocus(), window);
+    EXPECT_EQ(GetWindow(windowOf(first), GW_CHILD), window) << "made later, stacked on top";
+}
+
+TEST_F(NativePeers, ControlsStackInTheOrderTheyWereAddedLaterOnesOnTop) {
+    std::vector<HWND> topFirst;
+    for (HWND child = GetWindow(windowOf(first), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        topFirst.push_back(child);
+    }
+    EXPECT_EQ(topFirst, (std::vector<HWND>{windowOf(label), windowOf(group), windowOf(edit),
+                                           windowOf(box), windowOf(bar), windowOf(combo),
+                                           windowOf(list), windowOf(back), windowOf(next)}));
+    EXPECT_EQ(GetWindow(windowOf(form), GW_CHILD), windowOf(panel));
 }
 
 TEST_F(NativePeers, RemovingAControlDestroysItsWindow) {

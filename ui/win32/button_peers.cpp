@@ -22,7 +22,8 @@ constexpr int kBottomMargin = 4;
 }  // namespace
 
 WindowKind ButtonPeer::kind() const {
-    return {L"BUTTON", static_cast<DWORD>(BS_PUSHBUTTON | WS_TABSTOP)};
+    return {L"BUTTON", static_cast<DWORD>((button_.isDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) |
+                                          WS_TABSTOP)};
 }
 
 void ButtonPeer::mirror(Property property) {
@@ -159,7 +160,7 @@ LRESULT CALLBACK RadioGroupPeer::itemProc(HWND window, UINT message, WPARAM wPar
 }
 
 WindowKind LabelPeer::kind() const {
-    return {L"STATIC", SS_NOTIFY};
+    return {L"STATIC", SS_NOTIFY | layoutStyle()};
 }
 
 void LabelPeer::mirror(Property property) {
@@ -167,13 +168,17 @@ void LabelPeer::mirror(Property property) {
         NativePeer::mirror(property);
         return;
     }
+    setStyle(SS_TYPEMASK | SS_ENDELLIPSIS, layoutStyle());
+}
+
+DWORD LabelPeer::layoutStyle() const {
     DWORD alignment = label_.wordWrap() ? SS_LEFT : SS_LEFTNOWORDWRAP;
     if (label_.alignment() == Alignment::Center) {
         alignment = SS_CENTER;
     } else if (label_.alignment() == Alignment::Right) {
         alignment = SS_RIGHT;
     }
-    setStyle(SS_TYPEMASK | SS_ENDELLIPSIS, alignment | (label_.endEllipsis() ? SS_ENDELLIPSIS : 0));
+    return alignment | (label_.endEllipsis() ? SS_ENDELLIPSIS : 0);
 }
 
 HBRUSH LabelPeer::controlColor(HDC dc) {

@@ -17,6 +17,12 @@ bool ownedByThisProgram(HWND activated) {
            owner == GetCurrentProcessId();
 }
 
+Rect centredOnScreen(int width, int height) {
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
 }  // namespace
 
 FormPeer::FormPeer(Win32Backend& backend, Form& form) : NativePeer(backend, form), form_(form) {}
@@ -54,25 +60,44 @@ void FormPeer::mirror(Property property) {
     }
 }
 
+// The frame around a client area of the form's size (for these styles),
+// centred on the screen.
+Rect FormPeer::centredFrame(DWORD style, DWORD exStyle) const {
+    RECT frame{0, 0, clientSize().x, clientSize().y};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return centredOnScreen(frame.right - frame.left, frame.bottom - frame.top);
+}
+
+// The window is made where it belongs, so that it need not move before it shows.
+Rect FormPeer::windowBounds() const {
+    const WindowKind made = kind();
+    return centredFrame(made.style, made.exStyle);
+}
+
 // The frame is sized so that the client area is exactly the form's size on
 // this screen, whatever the caption and border measure on this system.
 void FormPeer::placeCentred() {
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE));
-    const int clientWidth = backend().scale().toDevice(form_.width());
-    const int clientHeight = backend().scale().toDevice(form_.height());
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    SetWindowPos(window(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const Rect frame = centredFrame(static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE)),
+                                    static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE)));
+    moveFrameTo(frame);
     RECT client{};
     GetClientRect(window(), &client);
-    width += clientWidth - client.right;
-    height += clientHeight - client.bottom;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(window(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    moveFrameTo(centredOnScreen(frame.width() + clientSize().x - client.right,
+                                frame.height() + clientSize().y - client.bottom));
+}
+
+POINT FormPeer::clientSize() const {
+    return {backend().scale().toDevice(form_.width()), backend().scale().toDevice(form_.height())};
+}
+
+// A move that changes nothing is left out: it would still cost messages.
+void FormPeer::moveFrameTo(const Rect& frame) {
+    RECT now{};
+    GetWindowRect(window(), &now);
+    if (Rect{now.left, now.top, now.right, now.bottom} != frame) {
+        SetWindowPos(window(), nullptr, frame.left, frame.top, frame.width(), frame.height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void FormPeer::focus() {

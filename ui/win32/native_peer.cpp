@@ -59,17 +59,21 @@ NativePeer::~NativePeer() {
     }
 }
 
-void NativePeer::create(HWND parent) {
+// The window is made with the model's place, caption, state and visibility,
+// so that writing the model onto it afterwards changes nothing of these: each
+// change of a window costs messages and, under some systems, a trip to a server.
+void NativePeer::create(HWND parent, Stacking stacking) {
     const WindowKind made = kind();
+    child_ = parent != nullptr;
     id_ = backend_.registerPeer(*this);
-    DWORD style = made.style;
+    DWORD style = made.style | (control_.enabled() ? 0 : WS_DISABLED);
     if (parent != nullptr) {
-        style |= WS_CHILD | WS_CLIPSIBLINGS;
+        style |= WS_CHILD | WS_CLIPSIBLINGS | (control_.visible() ? WS_VISIBLE : 0);
     }
-    const Rect bounds = toDevice(backend_.scale(), control_.bounds());
+    const Rect bounds = windowBounds();
     window_ = CreateWindowExW(
-        made.exStyle, made.className, L"", style, bounds.left, bounds.top, bounds.width(),
-        bounds.height(), parent,
+        made.exStyle, made.className, showsCaption() ? control_.caption().c_str() : L"", style,
+        bounds.left, bounds.top, bounds.width(), bounds.height(), parent,
         parent != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)) : nullptr,
         backend_.instance(), nullptr);
     if (window_ == nullptr) {
@@ -80,13 +84,19 @@ void NativePeer::create(HWND parent) {
     SetWindowSubclass(window_, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SetPropW(window_, kPeerProperty, this);
     nameWindow();
-    if (parent != nullptr) {
+    if (parent != nullptr && stacking == Stacking::OnTop) {
         // Made later, drawn on top: the toolkit's order for overlapping controls.
         SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    creating_ = true;
     for (const Property property : kAllProperties) {
         mirror(property);
     }
+    creating_ = false;
+}
+
+Rect NativePeer::windowBounds() const {
+    return toDevice(backend_.scale(), control_.bounds());
 }
 
 void NativePeer::nameWindow() {
@@ -134,6 +144,9 @@ void NativePeer::setStyle(DWORD mask, DWORD bits) {
 
 void NativePeer::mirror(Property property) {
     Writing guard(*this);
+    if (creating_ && madeWith(property)) {
+        return;
+    }
     switch (property) {
         case Property::Bounds: {
             const Rect bounds = toDevice(backend_.scale(), control_.bounds());
@@ -153,15 +166,33 @@ void NativePeer::mirror(Property property) {
             }
             break;
         case Property::Font:
+            // A window being made is drawn whole when it is first shown.
             SendMessageW(window_, WM_SETFONT,
-                         reinterpret_cast<WPARAM>(backend_.fonts().font(control_.font())), TRUE);
-            InvalidateRect(window_, nullptr, TRUE);
+                         reinterpret_cast<WPARAM>(backend_.fonts().font(control_.font())),
+                         creating_ ? FALSE : TRUE);
+            if (!creating_) {
+                InvalidateRect(window_, nullptr, TRUE);
+            }
             break;
         case Property::Hint:
             backend_.setHint(window_, control_.hint());
             break;
         default:
             break;
+    }
+}
+
+// What CreateWindowExW was given already.
+bool NativePeer::madeWith(Property property) {
+    switch (property) {
+        case Property::Bounds:
+        case Property::Caption:
+        case Property::Enabled:
+            return true;
+        case Property::Visible:
+            return child_;
+        default:
+            return false;
     }
 }
 

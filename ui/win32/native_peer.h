@@ -37,9 +37,13 @@ public:
     NativePeer(const NativePeer&) = delete;
     NativePeer& operator=(const NativePeer&) = delete;
 
+    // Where a child's window goes among its siblings: on top, as one made
+    // later; or where the system puts a new one, below them all, for callers
+    // that make siblings last first.
+    enum class Stacking { OnTop, Below };
     // Makes the window under parent (top-level when parent is null), then
     // writes the whole model onto it.
-    void create(HWND parent);
+    void create(HWND parent, Stacking stacking = Stacking::OnTop);
     HWND window() const { return window_; }
     Control& control() const { return control_; }
     // The window that the control's children's windows go into.
@@ -72,6 +76,8 @@ public:
 
 protected:
     virtual WindowKind kind() const = 0;
+    // The window's place when it is made, in screen pixels: the control's.
+    virtual Rect windowBounds() const;
     // A message to the window, before the standard control sees it. Return
     // true with result when it is handled.
     virtual bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -116,6 +122,7 @@ private:
     void mouse(UINT message, WPARAM wParam, LPARAM lParam);
     void nameWindow();
     void forgetWindow();
+    bool madeWith(Property property);
 
     Win32Backend& backend_;
     Control& control_;
@@ -124,6 +131,8 @@ private:
     ATOM nameAtom_ = 0;
     int writing_ = 0;
     bool pressed_ = false;
+    bool creating_ = false;
+    bool child_ = false;
     // Cleared when the peer goes, so that a message whose handler destroyed
     // the control returns without touching it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

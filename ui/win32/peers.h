@@ -30,10 +30,14 @@ public:
 
 protected:
     WindowKind kind() const override;
+    Rect windowBounds() const override;
     bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    Rect centredFrame(DWORD style, DWORD exStyle) const;
+    POINT clientSize() const;
     void placeCentred();
+    void moveFrameTo(const Rect& frame);
     Form& form_;
 };
 
@@ -107,6 +111,7 @@ protected:
     bool mouseMakesClicks() const override { return true; }
 
 private:
+    DWORD layoutStyle() const;
     Label& label_;
 };
 

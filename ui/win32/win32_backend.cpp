@@ -57,24 +57,39 @@ Win32Backend::Win32Backend(platform::Cursors& cursors, HINSTANCE instance, int d
                                                        ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     registerClass(instance_, kContainerClass, DefWindowProcW);
-    registerClass(instance_, kTimerClass, timerProc);
-    timerWindow_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   instance_, nullptr);
-    SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32Backend::~Win32Backend() {
+    if (timerWindow_ == nullptr) {
+        return;
+    }
     for (const auto& entry : timers_) {
         KillTimer(timerWindow_, entry.first);
     }
     DestroyWindow(timerWindow_);
 }
 
+// The window the timers tick in, made when the first one starts: a program's
+// timers mostly wait for something to animate, and a window costs its start.
+HWND Win32Backend::timerWindow() {
+    if (timerWindow_ == nullptr) {
+        registerClass(instance_, kTimerClass, timerProc);
+        timerWindow_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                       instance_, nullptr);
+        if (timerWindow_ == nullptr) {
+            throw platform::Error(L"Cannot create the timers' window (error " +
+                                  std::to_wstring(GetLastError()) + L")");
+        }
+        SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    return timerWindow_;
+}
+
 void Win32Backend::realize(Form& form) {
     realizeTree(form, nullptr);
 }
 
-void Win32Backend::realizeTree(Control& control, HWND parent) {
+void Win32Backend::realizeTree(Control& control, HWND parent, NativePeer::Stacking stacking) {
     if (control.peer() != nullptr) {
         return;
     }
@@ -82,7 +97,7 @@ void Win32Backend::realizeTree(Control& control, HWND parent) {
     NativePeer& peer = *made;
     control.attachPeer(std::move(made));
     try {
-        peer.create(parent);
+        peer.create(parent, stacking);
     } catch (...) {
         control.detachPeer();
         throw;
@@ -92,10 +107,14 @@ void Win32Backend::realizeTree(Control& control, HWND parent) {
     }
 }
 
+// The system puts a new child window below its siblings: made last first, the
+// children end up stacked as the toolkit stacks them, later ones on top,
+// without a move of each.
 void Win32Backend::realizeChildren(Control& control) {
     auto* peer = static_cast<NativePeer*>(control.peer());
-    for (Control* child : control.children()) {
-        realizeTree(*child, peer->childParent());
+    const auto& children = control.children();
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        realizeTree(**child, peer->childParent(), NativePeer::Stacking::Below);
     }
 }
 
@@ -281,8 +300,8 @@ void Win32Backend::timerChanged(Timer& timer) {
         timers_[id] = &timer;
     }
     if (timer.enabled() && timer.interval() > 0) {
-        SetTimer(timerWindow_, id, static_cast<UINT>(timer.interval()), nullptr);
-    } else {
+        SetTimer(timerWindow(), id, static_cast<UINT>(timer.interval()), nullptr);
+    } else if (timerWindow_ != nullptr) {
         KillTimer(timerWindow_, id);
     }
 }
@@ -290,7 +309,9 @@ void Win32Backend::timerChanged(Timer& timer) {
 void Win32Backend::timerDestroyed(Timer& timer) {
     for (auto entry = timers_.begin(); entry != timers_.end(); ++entry) {
         if (entry->second == &timer) {
-            KillTimer(timerWindow_, entry->first);
+            if (timerWindow_ != nullptr) {
+                KillTimer(timerWindow_, entry->first);
+            }
             timers_.erase(entry);
             return;
         }

@@ -10,6 +10,7 @@
 #include "platform/win32/screen_dpi.h"
 #include "ui/backend.h"
 #include "ui/win32/gdi.h"
+#include "ui/win32/native_peer.h"
 
 namespace ui {
 class Control;
@@ -48,7 +49,8 @@ public:
     platform::Cursors& cursors() { return cursors_; }
     // Gives control and its descendants windows under parent; a control whose
     // peer defers its children gets only its own window.
-    void realizeTree(Control& control, HWND parent);
+    void realizeTree(Control& control, HWND parent,
+                     NativePeer::Stacking stacking = NativePeer::Stacking::OnTop);
     // Gives the children of a control that has a window theirs.
     void realizeChildren(Control& control);
     // The window class of a form's windows by that name, registered once.
@@ -71,6 +73,7 @@ private:
     // when there was none, or on WM_QUIT, which ends the application.
     bool pumpOne(Application& application, bool wait);
     static LRESULT CALLBACK timerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND timerWindow();
 
     platform::Cursors& cursors_;
     HINSTANCE instance_;
