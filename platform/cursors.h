@@ -55,7 +55,8 @@ public:
     virtual CursorHandle loadFromFile(const std::wstring& path) = 0;
     // Loads each file as loadFromFile does, for a caller that need not wait for
     // them now: the future gives one handle per path, in order. This one loads
-    // them at once; the real service reads them on a thread of its own.
+    // them at once; the real service may read them as late as when the future
+    // is first asked.
     virtual std::future<std::vector<CursorHandle>> loadFromFilesLater(
         std::vector<std::wstring> paths) {
         std::promise<std::vector<CursorHandle>> loaded;

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <system_error>
-
 #include "platform/dpi_scale.h"
 #include "platform/win32/screen_dpi.h"
 
@@ -46,11 +44,8 @@ CursorHandle Win32Cursors::loadFromFile(const std::wstring& path) {
 
 std::future<std::vector<CursorHandle>> Win32Cursors::loadFromFilesLater(
     std::vector<std::wstring> paths) {
-    try {
-        return std::async(std::launch::async, [this, paths] { return loadFromFiles(paths); });
-    } catch (const std::system_error&) {
-        return Cursors::loadFromFilesLater(std::move(paths));  // no thread to be had: now
-    }
+    return std::async(std::launch::deferred,
+                      [this, paths = std::move(paths)] { return loadFromFiles(paths); });
 }
 
 CursorHandle Win32Cursors::copy(CursorHandle cursor) {

@@ -16,7 +16,8 @@ public:
     Win32Cursors& operator=(const Win32Cursors&) = delete;
 
     CursorHandle loadFromFile(const std::wstring& path) override;
-    // Loading a cursor touches nothing of this object's: the thread needs no lock.
+    // Reads the files when the cursors are first asked for: a thread of its
+    // own would compete with the window being made for the system's time.
     std::future<std::vector<CursorHandle>> loadFromFilesLater(
         std::vector<std::wstring> paths) override;
     CursorHandle copy(CursorHandle cursor) override;

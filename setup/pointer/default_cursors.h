@@ -13,8 +13,8 @@ namespace setup {
 // The driver's own cursor for each pointer role, P1.cur to P14.cur in the "p"
 // folder of its installation. Nothing shows them before the Pointers tab or an
 // Apply needs one, so the window does not wait for them while it opens: the
-// cursor service reads them meanwhile, and every use here waits until they are
-// in. The cursors belong to this object.
+// cursor service reads them when it likes, and every use here waits until
+// they are in. The cursors belong to this object.
 class DefaultCursors {
 public:
     explicit DefaultCursors(platform::Cursors& cursors) : cursors_(cursors) {}
