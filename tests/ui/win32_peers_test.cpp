@@ -339,6 +339,41 @@ TEST_F(NativePeers, ControlsStackInTheOrderTheyWereAddedLaterOnesOnTop) {
     EXPECT_EQ(GetWindow(windowOf(form), GW_CHILD), windowOf(panel));
 }
 
+TEST_F(NativePeers, ShapesAreDrawnByTheWindowTheyLieOnWhichPassesThemItsMouse) {
+    auto& shape = group.add<Shape>(L"shpDoor");
+    shape.setBounds(141, 30, 8, 20);  // in the frame's margin, beside the radio items
+    shape.setBrushColor(Color::rgb(255, 0, 0));
+    int mouseDownX = -1;
+    shape.onMouseDown = [&](Control&, MouseButton, ShiftState, int x, int) { mouseDownX = x; };
+    shape.onClick = [this](Control&) { ++clicks[L"shpDoor"]; };
+    HWND host = windowOf(group);
+    EXPECT_EQ(windowOf(shape), host) << "no window of its own";
+    const auto pixelAt = [host](int x, int y) {
+        RedrawWindow(host, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(host);
+        const COLORREF pixel = GetPixel(dc, x, y);
+        ReleaseDC(host, dc);
+        return pixel;
+    };
+    EXPECT_EQ(pixelAt(145, 40), RGB(255, 0, 0));
+
+    POINT over{145, 40};
+    ClientToScreen(host, &over);
+    EXPECT_EQ(SendMessageW(host, WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y)), HTCLIENT)
+        << "the group box lets the mouse through, but not over its shape";
+    PostMessageW(host, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(145, 40));
+    PostMessageW(host, WM_LBUTTONUP, 0, MAKELPARAM(145, 40));
+    application.processMessages();
+    EXPECT_EQ(clicks[L"shpDoor"], 1);
+    EXPECT_EQ(mouseDownX, 4) << "in the shape's own coordinates";
+
+    shape.setLeft(0);
+    EXPECT_EQ(pixelAt(145, 40), GetSysColor(COLOR_BTNFACE)) << "where it was is covered";
+    EXPECT_EQ(pixelAt(4, 40), RGB(255, 0, 0));
+    shape.hide();
+    EXPECT_EQ(pixelAt(4, 40), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST_F(NativePeers, RemovingAControlDestroysItsWindow) {
     auto& late = first.add<Button>(L"btnLate");
     HWND window = windowOf(late);

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -197,14 +198,39 @@ WindowKind GroupBoxPeer::kind() const {
 // A group box paints only its frame and caption; as a parent it must clear
 // the space its children do not cover.
 bool GroupBoxPeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_ERASEBKGND) {
-        RECT client{};
-        GetClientRect(window(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
-        result = TRUE;
-        return true;
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(window(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+            result = TRUE;
+            return true;
+        }
+        case WM_PAINT: {
+            // The standard face first, then the pictures over it where it was painted.
+            RECT update{};
+            GetUpdateRect(window(), &update, FALSE);
+            result = standard(message, wParam, lParam);
+            HDC dc = GetDCEx(window(), nullptr, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
+            paintGraphics(dc, update);
+            ReleaseDC(window(), dc);
+            return true;
+        }
+        case WM_NCHITTEST: {
+            // A group box lets the mouse through to what lies under it, but not
+            // over a picture of its own.
+            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ScreenToClient(window(), &at);
+            RECT place{};
+            if (graphicAt(at, place) != nullptr) {
+                result = HTCLIENT;
+                return true;
+            }
+            return false;
+        }
+        default:
+            return NativePeer::handle(message, wParam, lParam, result);
     }
-    return NativePeer::handle(message, wParam, lParam, result);
 }
 
 }  // namespace ui::win32

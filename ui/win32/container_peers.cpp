@@ -22,33 +22,6 @@ UINT edgeOf(Bevel bevel, UINT raised, UINT sunken) {
     return 0;
 }
 
-// A picture drawn larger on a scaled screen, smoothed by halftoning. A
-// transparent one is first laid onto the form's colour at its own size, so
-// that its key colour cannot bleed into the blended edges.
-void drawEnlarged(HDC dc, const RECT& target, HDC picture, const BITMAP& info, bool transparent) {
-    HDC flat = picture;
-    HDC composed = nullptr;
-    HGDIOBJ previous = nullptr;
-    if (transparent) {
-        composed = CreateCompatibleDC(dc);
-        previous = SelectObject(composed, CreateCompatibleBitmap(dc, info.bmWidth, info.bmHeight));
-        const RECT whole{0, 0, info.bmWidth, info.bmHeight};
-        FillRect(composed, &whole, GetSysColorBrush(COLOR_BTNFACE));
-        const COLORREF key = GetPixel(picture, 0, info.bmHeight - 1);
-        GdiTransparentBlt(composed, 0, 0, info.bmWidth, info.bmHeight, picture, 0, 0, info.bmWidth,
-                          info.bmHeight, key);
-        flat = composed;
-    }
-    SetStretchBltMode(dc, HALFTONE);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top,
-               flat, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    if (composed != nullptr) {
-        DeleteObject(SelectObject(composed, previous));
-        DeleteDC(composed);
-    }
-}
-
 }  // namespace
 
 WindowKind ContainerPeer::kind() const {
@@ -62,6 +35,7 @@ bool ContainerPeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         RECT client{};
         GetClientRect(window(), &client);
         paint(dc, client);
+        paintGraphics(dc, paintInfo.rcPaint);
         EndPaint(window(), &paintInfo);
         result = 0;
         return true;
@@ -94,90 +68,6 @@ void PanelPeer::paint(HDC dc, const RECT& client) {
     SetTextColor(dc, colorRef(panel_.font().color));
     DrawTextW(dc, panel_.caption().c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, previous);
-}
-
-void ShapePeer::mirror(Property property) {
-    NativePeer::mirror(property);
-    if (property == Property::Appearance) {
-        InvalidateRect(window(), nullptr, TRUE);
-    }
-}
-
-void ShapePeer::paint(HDC dc, const RECT& client) {
-    HBRUSH brush = CreateSolidBrush(colorRef(shape_.brushColor()));
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
-    if (shape_.penStyle() == PenStyle::Solid) {
-        HBRUSH pen = CreateSolidBrush(colorRef(shape_.penColor()));
-        FrameRect(dc, &client, pen);
-        DeleteObject(pen);
-    }
-}
-
-ImagePeer::~ImagePeer() {
-    if (bitmap_ != nullptr) {
-        DeleteObject(bitmap_);
-    }
-}
-
-void ImagePeer::mirror(Property property) {
-    NativePeer::mirror(property);
-    if (property == Property::Picture) {
-        HBITMAP loaded = nullptr;
-        if (!image_.picture().empty()) {
-            loaded = static_cast<HBITMAP>(LoadImageW(backend().instance(), image_.picture().c_str(),
-                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-            if (loaded == nullptr) {
-                throw platform::Error(L"Resource " + image_.picture() + L" not found");
-            }
-        }
-        if (bitmap_ != nullptr) {
-            DeleteObject(bitmap_);
-        }
-        bitmap_ = loaded;
-    }
-    if (property == Property::Picture || property == Property::Appearance) {
-        InvalidateRect(window(), nullptr, TRUE);
-    }
-}
-
-// Drawn at its own size on the screen from the top-left corner (or centred),
-// clipped to the control, or stretched over it; a transparent picture leaves
-// out the colour of its bottom-left pixel (gdi32's own transparent copy, which
-// spares the program loading msimg32.dll at start).
-void ImagePeer::paint(HDC dc, const RECT& client) {
-    if (bitmap_ == nullptr) {
-        return;
-    }
-    BITMAP info{};
-    GetObjectW(bitmap_, sizeof info, &info);
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(source, bitmap_);
-    const platform::DpiScale& scale = backend().scale();
-    int left = 0;
-    int top = 0;
-    int width = scale.toDevice(info.bmWidth);
-    int height = scale.toDevice(info.bmHeight);
-    if (image_.stretch()) {
-        width = client.right;
-        height = client.bottom;
-    } else if (image_.center()) {
-        left = (client.right - width) / 2;
-        top = (client.bottom - height) / 2;
-    }
-    if (!scale.unscaled()) {
-        drawEnlarged(dc, {left, top, left + width, top + height}, source, info,
-                     image_.transparent());
-    } else if (image_.transparent()) {
-        const COLORREF key = GetPixel(source, 0, info.bmHeight - 1);
-        GdiTransparentBlt(dc, left, top, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
-                          key);
-    } else {
-        StretchBlt(dc, left, top, width, height, source, 0, 0, info.bmWidth, info.bmHeight,
-                   SRCCOPY);
-    }
-    SelectObject(source, previous);
-    DeleteDC(source);
 }
 
 void TabSheetPeer::mirror(Property property) {

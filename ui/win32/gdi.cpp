@@ -114,7 +114,7 @@ void GdiCanvas::drawIcon(int x, int y, platform::CursorHandle icon, int width, i
 template <typename Operation>
 auto WindowCanvas::onWindow(Operation operation) {
     HDC dc = GetDC(window_);
-    GdiCanvas canvas(dc, fonts_, scale_);
+    GdiCanvas canvas(dc, fonts_, scale_, origin_);
     canvas.setBrushColor(brushColor());
     canvas.setFont(font());
     struct Release {

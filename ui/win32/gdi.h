@@ -70,6 +70,10 @@ public:
     WindowCanvas(HWND window, FontCache& fonts, const platform::DpiScale& scale)
         : window_(window), fonts_(fonts), scale_(scale) {}
 
+    // Where the layout's origin lies on the window (a control drawn by the
+    // window it lies on has its own).
+    void setOrigin(CanvasOrigin origin) { origin_ = origin; }
+
     void fillRect(const Rect& rect) override;
     void textOut(int x, int y, const std::wstring& text) override;
     int textWidth(const std::wstring& text) override;
@@ -83,6 +87,7 @@ private:
     HWND window_;
     FontCache& fonts_;
     platform::DpiScale scale_;
+    CanvasOrigin origin_{};
 };
 
 }  // namespace ui::win32

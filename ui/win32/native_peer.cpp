@@ -7,6 +7,7 @@
 
 #include "ui/application.h"
 #include "ui/input.h"
+#include "ui/win32/peers.h"
 #include "ui/win32/win32_backend.h"
 
 namespace ui::win32 {
@@ -323,39 +324,70 @@ bool NativePeer::handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
 
 // The toolkit's mouse events come after the standard control has handled the
 // message (a button's click comes before its mouse-up event); they carry
-// layout coordinates.
+// layout coordinates, those of the control under the mouse: the window's own,
+// or a picture or shape drawn on it.
 void NativePeer::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const MouseButton button = buttonOf(message);
     const ShiftState shift = mouseShift(wParam);
     const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    const int x = backend_.scale().toLogical(at.x);
-    const int y = backend_.scale().toLogical(at.y);
+    const MouseTarget target = mouseTargetAt(at);
+    const int x = backend_.scale().toLogical(at.x - target.place.left);
+    const int y = backend_.scale().toLogical(at.y - target.place.top);
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
-            pressed_ = button == MouseButton::Left;
-            input::mouseDown(control_, button, shift, x, y);
+            pressedOn_ = button == MouseButton::Left ? &target.control : nullptr;
+            input::mouseDown(target.control, button, shift, x, y);
             break;
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK:
-            if (mouseMakesClicks() && button == MouseButton::Left) {
-                input::doubleClick(control_);
+            if (target.makesClicks && button == MouseButton::Left) {
+                input::doubleClick(target.control);
             }
-            input::mouseDown(control_, button, shift, x, y);
+            input::mouseDown(target.control, button, shift, x, y);
             break;
         default: {
-            RECT client{};
-            GetClientRect(window_, &client);
-            const bool clicked = pressed_ && button == MouseButton::Left;
-            pressed_ = false;
-            if (clicked && mouseMakesClicks() && PtInRect(&client, at)) {
-                input::click(control_);
+            const bool clicked = pressedOn_ == &target.control && button == MouseButton::Left;
+            pressedOn_ = nullptr;
+            if (clicked && target.makesClicks && PtInRect(&target.place, at)) {
+                input::click(target.control);
             }
-            input::mouseUp(control_, button, shift, x, y);
+            input::mouseUp(target.control, button, shift, x, y);
         }
     }
+}
+
+NativePeer::MouseTarget NativePeer::mouseTargetAt(POINT at) {
+    RECT place{};
+    if (Control* graphic = graphicAt(at, place)) {
+        return {*graphic, place, true};
+    }
+    GetClientRect(window_, &place);
+    return {control_, place, mouseMakesClicks()};
+}
+
+void NativePeer::paintGraphics(HDC dc, const RECT& update) {
+    for (Control* child : control_.children()) {
+        if (auto* graphic = dynamic_cast<GraphicPeer*>(child->peer())) {
+            graphic->paint(dc, update);
+        }
+    }
+}
+
+Control* NativePeer::graphicAt(POINT at, RECT& place) {
+    const auto& children = control_.children();
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        auto* graphic = dynamic_cast<GraphicPeer*>((*child)->peer());
+        if (graphic != nullptr && (*child)->visible() && (*child)->enabled()) {
+            place = graphic->place();
+            if (PtInRect(&place, at)) {
+                return *child;
+            }
+        }
+    }
+    return nullptr;
 }
 
 bool NativePeer::reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

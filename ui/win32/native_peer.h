@@ -48,6 +48,9 @@ public:
     Control& control() const { return control_; }
     // The window that the control's children's windows go into.
     virtual HWND childParent() const { return window_; }
+    // Whether pictures and shapes may lie on this window, drawn by it (see
+    // GraphicPeer); such a window draws them with paintGraphics.
+    virtual bool hostsGraphics() const { return false; }
     // Whether the children's windows wait until the control is first shown
     // (a page of a page control: most pages are never visited).
     virtual bool defersChildren() const { return false; }
@@ -84,6 +87,18 @@ protected:
     // Controls without click notifications of their own (panels, pictures,
     // labels) make clicks and double clicks from the mouse.
     virtual bool mouseMakesClicks() const { return false; }
+    // The control the mouse is over at a point of the window, its place on the
+    // window, and whether the mouse makes its clicks.
+    struct MouseTarget {
+        Control& control;
+        RECT place;
+        bool makesClicks;
+    };
+    MouseTarget mouseTargetAt(POINT at);
+    void paintGraphics(HDC dc, const RECT& update);
+    // The picture or shape on top at a point of the window, if a shown and
+    // usable one is there.
+    Control* graphicAt(POINT at, RECT& place);
     // Whether the caption is the window's text (not for edits and lists).
     virtual bool showsCaption() const { return true; }
     // The window that takes the keyboard focus for the control.
@@ -130,7 +145,7 @@ private:
     int id_ = 0;
     ATOM nameAtom_ = 0;
     int writing_ = 0;
-    bool pressed_ = false;
+    const Control* pressedOn_ = nullptr;  // where the left button went down
     bool creating_ = false;
     bool child_ = false;
     // Cleared when the peer goes, so that a message whose handler destroyed

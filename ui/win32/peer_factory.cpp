@@ -23,8 +23,7 @@ std::unique_ptr<NativePeer> makePeer(Win32Backend& backend, Control& control) {
         peerIf<Form, FormPeer>,         peerIf<Button, ButtonPeer>,
         peerIf<CheckBox, CheckBoxPeer>, peerIf<RadioGroup, RadioGroupPeer>,
         peerIf<Label, LabelPeer>,       peerIf<GroupBox, GroupBoxPeer>,
-        peerIf<Panel, PanelPeer>,       peerIf<Shape, ShapePeer>,
-        peerIf<Image, ImagePeer>,       peerIf<Edit, EditPeer>,
+        peerIf<Panel, PanelPeer>,       peerIf<Edit, EditPeer>,
         peerIf<TrackBar, TrackBarPeer>, peerIf<ListBox, ListBoxPeer>,
         peerIf<ComboBox, ComboBoxPeer>, peerIf<PageControl, PageControlPeer>,
         peerIf<TabSheet, TabSheetPeer>,
@@ -35,6 +34,23 @@ std::unique_ptr<NativePeer> makePeer(Win32Backend& backend, Control& control) {
         }
     }
     throw std::logic_error("no native window for the control " + platform::toUtf8(control.name()));
+}
+
+std::unique_ptr<GraphicPeer> makeGraphicPeer(Win32Backend& backend, Control& control) {
+    auto* shape = dynamic_cast<Shape*>(&control);
+    auto* image = dynamic_cast<Image*>(&control);
+    if (shape == nullptr && image == nullptr) {
+        return nullptr;
+    }
+    auto* host = dynamic_cast<NativePeer*>(control.parent()->peer());
+    if (host == nullptr || !host->hostsGraphics()) {
+        throw std::logic_error("a picture or shape lies on a page, panel or group box (" +
+                               platform::toUtf8(control.name()) + ")");
+    }
+    if (shape != nullptr) {
+        return std::make_unique<ShapePeer>(backend, *shape, *host);
+    }
+    return std::make_unique<ImagePeer>(backend, *image, *host);
 }
 
 }  // namespace ui::win32

@@ -15,8 +15,13 @@
 // properties and notifications map onto the model.
 namespace ui::win32 {
 
-// The peer of a control of any kind.
+class GraphicPeer;
+
+// The peer of a control with a window of its own.
 std::unique_ptr<NativePeer> makePeer(Win32Backend& backend, Control& control);
+// The peer of a picture or shape, drawn by the window it lies on; nullptr for
+// any other control.
+std::unique_ptr<GraphicPeer> makeGraphicPeer(Win32Backend& backend, Control& control);
 
 // The program's own window class for panels, pages, shapes and pictures.
 inline constexpr const wchar_t* kContainerClass = L"TarvexContainer";
@@ -68,9 +73,11 @@ private:
     CheckBox& box_;
 };
 
+// A group box, with the pictures that lie in it drawn over its standard face.
 class GroupBoxPeer : public NativePeer {
 public:
     using NativePeer::NativePeer;
+    bool hostsGraphics() const override { return true; }
 
 protected:
     WindowKind kind() const override;
@@ -115,17 +122,59 @@ private:
     Label& label_;
 };
 
-// Windows of the program's container class (pages, panels, shapes, pictures),
-// on the form's colour, each drawing what it shows over it.
+// Windows of the program's container class (pages and panels), on the form's
+// colour, each drawing what it shows over it, then the pictures and shapes
+// that lie on it.
 class ContainerPeer : public NativePeer {
 public:
     using NativePeer::NativePeer;
+    bool hostsGraphics() const override { return true; }
 
 protected:
     WindowKind kind() const override;
     bool handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool mouseMakesClicks() const override { return true; }
     virtual void paint(HDC dc, const RECT& client);
+};
+
+// A control drawn by the window it lies on, as classic form toolkits draw
+// pictures and shapes: it has no window of its own to make, show, erase and
+// paint. Its host draws it over its own face, in the order the controls were
+// added and below the host's child windows, and passes it the mouse over it.
+class GraphicPeer : public Peer {
+public:
+    GraphicPeer(Win32Backend& backend, Control& control, NativePeer& host);
+    ~GraphicPeer() override;
+    GraphicPeer(const GraphicPeer&) = delete;
+    GraphicPeer& operator=(const GraphicPeer&) = delete;
+
+    void mirror(Property property) override;
+    void pull(Property) override {}
+    void childAdded(Control& child) override;
+    void focus() override {}
+    bool wantsKey(int) const override { return false; }
+    void repaint() override;
+    Canvas& canvas() override;
+    WindowId windowId() const override;
+
+    // Its place on the host's window, in screen pixels.
+    RECT place() const;
+    // Draws it on the host's device context when it is shown and meets update.
+    void paint(HDC dc, const RECT& update);
+
+protected:
+    Win32Backend& backend() const { return backend_; }
+    // Draws it within area, its own rectangle at the device context's origin.
+    virtual void draw(HDC dc, const RECT& area) = 0;
+
+private:
+    void invalidate(const RECT& area);
+
+    Win32Backend& backend_;
+    Control& control_;
+    NativePeer& host_;
+    RECT shown_;  // where it was last drawn, to be covered when it moves or goes
+    std::unique_ptr<WindowCanvas> canvas_;
 };
 
 class PanelPeer : public ContainerPeer {
@@ -141,26 +190,26 @@ private:
     Panel& panel_;
 };
 
-class ShapePeer : public ContainerPeer {
+class ShapePeer : public GraphicPeer {
 public:
-    ShapePeer(Win32Backend& backend, Shape& shape) : ContainerPeer(backend, shape), shape_(shape) {}
-    void mirror(Property property) override;
+    ShapePeer(Win32Backend& backend, Shape& shape, NativePeer& host)
+        : GraphicPeer(backend, shape, host), shape_(shape) {}
 
 protected:
-    void paint(HDC dc, const RECT& client) override;
+    void draw(HDC dc, const RECT& area) override;
 
 private:
     Shape& shape_;
 };
 
-class ImagePeer : public ContainerPeer {
+class ImagePeer : public GraphicPeer {
 public:
-    ImagePeer(Win32Backend& backend, Image& image) : ContainerPeer(backend, image), image_(image) {}
+    ImagePeer(Win32Backend& backend, Image& image, NativePeer& host);
     ~ImagePeer() override;
     void mirror(Property property) override;
 
 protected:
-    void paint(HDC dc, const RECT& client) override;
+    void draw(HDC dc, const RECT& area) override;
 
 private:
     Image& image_;

@@ -93,6 +93,10 @@ void Win32Backend::realizeTree(Control& control, HWND parent, NativePeer::Stacki
     if (control.peer() != nullptr) {
         return;
     }
+    if (auto graphic = makeGraphicPeer(*this, control)) {
+        control.attachPeer(std::move(graphic));
+        return;
+    }
     auto made = makePeer(*this, control);
     NativePeer& peer = *made;
     control.attachPeer(std::move(made));

@@ -31,6 +31,7 @@
 #include "tests/setup/resources/caption_room.h"
 #include "tests/setup/resources/window_views.h"
 #include "ui/application.h"
+#include "ui/win32/peers.h"
 #include "ui/win32/win32_backend.h"
 
 namespace setup {
@@ -79,12 +80,28 @@ ui::Rect inForm(const ui::Control& control) {
     return r;
 }
 
-// Where a control's window lies in its form's client area on the screen.
+// A picture or shape, drawn by the window it lies on.
+const ui::win32::GraphicPeer* graphic(const ui::Control& control) {
+    return dynamic_cast<const ui::win32::GraphicPeer*>(control.peer());
+}
+
+// Where a control is drawn in its form's client area on the screen: its
+// window, or its place on the window it lies on.
 RECT onScreenInForm(const ui::Control& control) {
     RECT r{};
-    GetWindowRect(windowOf(control), &r);
-    MapWindowPoints(HWND_DESKTOP, windowOf(control.form()), reinterpret_cast<POINT*>(&r), 2);
+    HWND from = HWND_DESKTOP;
+    if (const auto* drawn = graphic(control)) {
+        r = drawn->place();
+        from = windowOf(control);
+    } else {
+        GetWindowRect(windowOf(control), &r);
+    }
+    MapWindowPoints(from, windowOf(control.form()), reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+bool isShown(const ui::Control& control) {
+    return IsWindowVisible(windowOf(control)) && (graphic(control) == nullptr || control.visible());
 }
 
 bool inside(const RECT& inner, const RECT& outer) {
@@ -109,7 +126,7 @@ std::string describe(const RECT& r) {
 // property page's tabs only the chosen one's.
 void collectSeen(const ui::Control& parent, std::vector<const ui::Control*>& shown) {
     for (const ui::Control* child : parent.children()) {
-        if (layout_check::hasWindow(*child) && IsWindowVisible(windowOf(*child)) && seen(*child)) {
+        if (layout_check::hasWindow(*child) && isShown(*child) && seen(*child)) {
             shown.push_back(child);
             collectSeen(*child, shown);
         }
@@ -199,13 +216,14 @@ TEST_F(NativeWindowLayout, TheClientAreaAndTheFontsGrowWithTheScreen) {
 // A picture drawn at the layout's size would leave the far corner of its
 // place on a denser screen bare.
 TEST_F(NativeWindowLayout, APictureCoversItsWholePlaceOnTheScreen) {
-    HWND picture = windowOf(*frame->find(L"imgWelcome"));
-    UpdateWindow(picture);
-    RECT client{};
-    GetClientRect(picture, &client);
-    HDC dc = GetDC(picture);
-    const COLORREF corner = GetPixel(dc, client.right - 1, client.bottom - 1);
-    ReleaseDC(picture, dc);
+    const ui::Control& picture = *frame->find(L"imgWelcome");
+    HWND host = windowOf(picture);
+    UpdateWindow(host);
+    ASSERT_NE(graphic(picture), nullptr) << "drawn by the panel it lies on";
+    const RECT place = graphic(picture)->place();
+    HDC dc = GetDC(host);
+    const COLORREF corner = GetPixel(dc, place.right - 1, place.bottom - 1);
+    ReleaseDC(host, dc);
     EXPECT_NE(corner, CLR_INVALID);
     EXPECT_NE(corner, GetSysColor(COLOR_BTNFACE));
 }
