@@ -374,6 +374,36 @@ TEST_F(NativePeers, ShapesAreDrawnByTheWindowTheyLieOnWhichPassesThemItsMouse) {
     EXPECT_EQ(pixelAt(4, 40), GetSysColor(COLOR_BTNFACE));
 }
 
+TEST_F(NativePeers, PagesWithoutTabsHaveAPlainWindowDrawnWithTheTabControlsFrame) {
+    struct Wizard : PageControl {
+        Wizard(Control& parent, std::wstring name) : PageControl(parent, std::move(name)) {
+            setBounds(10, 10, 200, 100);
+            setTabsVisible(false);
+        }
+    };
+    Form other(application, L"frmOther");
+    other.setClientSize(420, 120);
+    other.show();
+    HWND wizard = windowOf(other.add<Wizard>(L"PageControl1"));
+    EXPECT_EQ(uidriver::className(wizard), L"TarvexContainer");
+    HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE, 220, 10, 200, 100,
+                                windowOf(other), nullptr, GetModuleHandleW(nullptr), nullptr);
+    const auto pixelsOf = [](HWND window) {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(window);
+        std::vector<COLORREF> edge;
+        for (const POINT at : {POINT{0, 0}, POINT{1, 1}, POINT{100, 0}, POINT{0, 50}, POINT{100, 1},
+                               POINT{199, 99}, POINT{198, 98}, POINT{100, 99}, POINT{199, 50},
+                               POINT{100, 50}}) {
+            edge.push_back(GetPixel(dc, at.x, at.y));
+        }
+        ReleaseDC(window, dc);
+        return edge;
+    };
+    EXPECT_EQ(pixelsOf(wizard), pixelsOf(tabs));
+    DestroyWindow(tabs);
+}
+
 TEST_F(NativePeers, RemovingAControlDestroysItsWindow) {
     auto& late = first.add<Button>(L"btnLate");
     HWND window = windowOf(late);

@@ -1,6 +1,8 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 
 #include "platform/errors.h"
 #include "ui/input.h"
@@ -129,6 +131,41 @@ bool PageControlPeer::notify(const NMHDR& header, LRESULT& result) {
     }
     result = 0;
     return true;
+}
+
+WindowKind TablessPagesPeer::kind() const {
+    return {kContainerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+}
+
+void TablessPagesPeer::mirror(Property property) {
+    switch (property) {
+        case Property::Appearance:
+            if (pages_.tabsVisible()) {
+                throw InvalidOperation(L"A page control's tabs are shown or hidden before its "
+                                       L"window is made (" +
+                                       pages_.name() + L")");
+            }
+            break;
+        case Property::ActivePage:
+            if (TabSheet* page = pages_.activePage()) {
+                backend().realizeTree(*page, window());
+            }
+            break;
+        default:
+            ContainerPeer::mirror(property);
+    }
+}
+
+// The tab control's pane: the visual style's when one is active, else a soft
+// raised edge.
+void TablessPagesPeer::paint(HDC dc, const RECT& client) {
+    RECT pane = client;
+    if (HTHEME theme = IsAppThemed() ? OpenThemeData(window(), L"Tab") : nullptr) {
+        DrawThemeBackground(theme, dc, TABP_PANE, 0, &pane, nullptr);
+        CloseThemeData(theme);
+    } else {
+        DrawEdge(dc, &pane, EDGE_RAISED, BF_SOFT | BF_RECT);
+    }
 }
 
 }  // namespace ui::win32

@@ -14,6 +14,17 @@ std::unique_ptr<NativePeer> peerIf(Win32Backend& backend, Control& control) {
     return nullptr;
 }
 
+std::unique_ptr<NativePeer> pagesPeer(Win32Backend& backend, Control& control) {
+    auto* pages = dynamic_cast<PageControl*>(&control);
+    if (pages == nullptr) {
+        return nullptr;
+    }
+    if (pages->tabsVisible()) {
+        return std::make_unique<PageControlPeer>(backend, *pages);
+    }
+    return std::make_unique<TablessPagesPeer>(backend, *pages);
+}
+
 }  // namespace
 
 std::unique_ptr<NativePeer> makePeer(Win32Backend& backend, Control& control) {
@@ -25,7 +36,7 @@ std::unique_ptr<NativePeer> makePeer(Win32Backend& backend, Control& control) {
         peerIf<Label, LabelPeer>,       peerIf<GroupBox, GroupBoxPeer>,
         peerIf<Panel, PanelPeer>,       peerIf<Edit, EditPeer>,
         peerIf<TrackBar, TrackBarPeer>, peerIf<ListBox, ListBoxPeer>,
-        peerIf<ComboBox, ComboBoxPeer>, peerIf<PageControl, PageControlPeer>,
+        peerIf<ComboBox, ComboBoxPeer>, pagesPeer,
         peerIf<TabSheet, TabSheetPeer>,
     };
     for (const Maker make : makers) {

@@ -254,6 +254,27 @@ private:
     PageControl& pages_;
 };
 
+// A page control without tabs, as a wizard's pages are: of the standard tab
+// control it would show only the frame around the pages, so it is a window of
+// the program's container class that draws that frame as the tab control
+// does. Its tabs stay hidden for its window's life.
+class TablessPagesPeer : public ContainerPeer {
+public:
+    TablessPagesPeer(Win32Backend& backend, PageControl& pages)
+        : ContainerPeer(backend, pages), pages_(pages) {}
+    void mirror(Property property) override;
+    bool defersChildren() const override { return true; }
+
+protected:
+    WindowKind kind() const override;
+    bool showsCaption() const override { return false; }
+    bool mouseMakesClicks() const override { return false; }
+    void paint(HDC dc, const RECT& client) override;
+
+private:
+    PageControl& pages_;
+};
+
 class EditPeer : public NativePeer {
 public:
     EditPeer(Win32Backend& backend, Edit& edit) : NativePeer(backend, edit), edit_(edit) {}
