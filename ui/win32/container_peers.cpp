@@ -157,11 +157,20 @@ void TablessPagesPeer::mirror(Property property) {
 }
 
 // The tab control's pane: the visual style's when one is active, else a soft
-// raised edge.
+// raised edge. The pages cover all but its frame, so only the frame's four
+// strips are drawn: a style stretches its pane picture over whatever it is
+// asked to fill.
 void TablessPagesPeer::paint(HDC dc, const RECT& client) {
     RECT pane = client;
     if (HTHEME theme = IsAppThemed() ? OpenThemeData(window(), L"Tab") : nullptr) {
-        DrawThemeBackground(theme, dc, TABP_PANE, 0, &pane, nullptr);
+        const Rect inner = toDevice(backend().scale(), pages_.pageRect());
+        const RECT strips[] = {{pane.left, pane.top, pane.right, inner.top},
+                               {pane.left, inner.bottom, pane.right, pane.bottom},
+                               {pane.left, inner.top, inner.left, inner.bottom},
+                               {inner.right, inner.top, pane.right, inner.bottom}};
+        for (const RECT& strip : strips) {
+            DrawThemeBackground(theme, dc, TABP_PANE, 0, &pane, &strip);
+        }
         CloseThemeData(theme);
     } else {
         DrawEdge(dc, &pane, EDGE_RAISED, BF_SOFT | BF_RECT);
